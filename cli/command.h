@@ -1,0 +1,51 @@
+#pragma once
+// suimei-cli sub-commands register themselves here; main() dispatches by name.
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace suimei::cli {
+
+// Raised for bad arguments; main() prints the message on one line and exits with status 2.
+struct UsageError {
+    std::string message;
+};
+
+// Parsed "--name value" and "--flag" options; positional words are kept in order.
+class Args {
+  public:
+    Args(std::vector<std::string> words, const std::vector<std::string>& flagNames);
+
+    bool has(const std::string& name) const { return options_.count(name) > 0; }
+    std::optional<std::string> get(const std::string& name) const;
+    std::string require(const std::string& name) const;
+    int intValue(const std::string& name, int fallback, int min, int max) const;
+    const std::vector<std::string>& positional() const { return positional_; }
+    // Throws UsageError for an option not in `known`.
+    void allowOnly(const std::vector<std::string>& known) const;
+
+  private:
+    std::map<std::string, std::string> options_;
+    std::vector<std::string> positional_;
+};
+
+// Parses "yyyy/mm/dd" (also "yyyy-mm-dd") into numbers; throws UsageError when it is not a real
+// Gregorian date.
+void parseDateArg(const std::string& text, int& y, int& m, int& d);
+
+struct Command {
+    std::string name;
+    std::string usage;
+    std::vector<std::string> flags;  // options that take no value
+    int (*run)(const Args& args);
+};
+
+std::map<std::string, Command>& commandRegistry();
+
+struct CommandRegistrar {
+    explicit CommandRegistrar(Command c) { commandRegistry()[c.name] = std::move(c); }
+};
+
+}  // namespace suimei::cli
