@@ -127,3 +127,32 @@ struct AppraisalDisplay {
 };
 
 }  // namespace suimei
+
+namespace suimei {
+
+// Owns the current chart and the partner chart for the life of the process and runs appraisals.
+class AppraisalRunner {
+  public:
+    explicit AppraisalRunner(AppPaths paths);
+    ~AppraisalRunner();
+    AppraisalRunner(const AppraisalRunner&) = delete;
+    AppraisalRunner& operator=(const AppraisalRunner&) = delete;
+
+    // Runs one appraisal. A run that stops early leaves the previous chart and display untouched.
+    AppraisalStatus run(const AppraisalInput& input, Notifier& notifier);
+
+    // True once a run has completed (the current chart's day stem is non-zero).
+    bool hasRun() const;
+    const Tmandata& chart() const { return *current_; }
+    Tmandata& partner() { return *partner_; }
+    // The texts and values of the chart page from the last completed run.
+    const AppraisalDisplay& display() const { return display_; }
+
+  private:
+    AppPaths paths_;
+    std::unique_ptr<Tmandata> current_;
+    std::unique_ptr<Tmandata> partner_;
+    AppraisalDisplay display_;
+};
+
+}  // namespace suimei
