@@ -371,6 +371,17 @@ std::vector<Record> Table::page(int offset, int count) {
     return rows;
 }
 
+void Table::forEach(const std::function<bool(const Record&)>& visit) {
+    Stmt st(db_, "SELECT rowid, * FROM records ORDER BY " + orderColumn() + ", rowid");
+    Record r;
+    while (st.step() == SQLITE_ROW) {
+        for (std::size_t i = 0; i < def_.fields.size(); ++i) {
+            r[def_.fields[i].name] = columnText(st.get(), static_cast<int>(i) + 1);
+        }
+        if (!visit(r)) break;
+    }
+}
+
 std::string Table::field(const std::string& name) const {
     const auto it = current_.find(name);
     return it == current_.end() ? std::string() : it->second;

@@ -7,6 +7,7 @@
 #include <sqlite3.h>
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -81,6 +82,9 @@ class Table {
     int position();
     // Up to `count` records from zero-based row `offset` in the active order (for grids).
     std::vector<Record> page(int offset, int count);
+    // Calls `visit` for every record in the active order without moving the cursor; stops early
+    // when it returns false.
+    void forEach(const std::function<bool(const Record&)>& visit);
 
     // The current record's values (in Edit/Insert state, the values being edited).
     const Record& current() const { return current_; }
