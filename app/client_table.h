@@ -91,9 +91,9 @@ struct CsvImportReport {
     std::vector<std::string> problems;  // "3行目: ..." one per line that could not be read
 };
 
-// Writes every client of `table`, from the first in the active order, as CP932 text with CRLF line ends. Returns false
-// with *error set when a name cannot be written in CP932 or the file cannot be written; the old
-// file is then left as it was.
+// Writes every client of `table`, from the first in the active order, as CP932 text with CRLF line
+// ends. Returns false with *error set when a name cannot be written in CP932 or the file cannot be
+// written; the old file is then left as it was.
 bool exportClientsCsv(Table& table, const std::filesystem::path& file, std::string* error);
 // Appends the clients of a CP932 (or UTF-8 with BOM) file to `table`, committing every
 // `batchSize` records; lines that cannot be read are reported and skipped. `progress` (may be
