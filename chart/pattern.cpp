@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <utility>
 
+#include "chart/mandata.h"
+#include "chart/strength.h"
+
 namespace suimei {
 
 namespace {
@@ -443,6 +446,93 @@ bool applyElementOverride(const std::array<bool, 6>& liked, ElementSlots& favour
     favourable = fav;
     unfavourable = unfav;
     return true;
+}
+
+void computeElementTally(Tmandata& chart) {
+    const ElementTally t = computeElementTally(chart.fourPillars(), chart.monthPillar.activeHidden);
+    chart.elementStemCount = t.stemCount;
+    chart.elementBranchTally = t.branchTally;
+    chart.elementPoints = t.points;
+    chart.elementRank = t.rank;
+    chart.rankedElements = t.ranked;
+}
+
+void decidePattern(Tmandata& chart) {
+    ElementTally t;
+    t.stemCount = chart.elementStemCount;
+    t.branchTally = chart.elementBranchTally;
+    t.points = chart.elementPoints;
+    t.rank = chart.elementRank;
+    t.ranked = chart.rankedElements;
+    decidePattern(chart.fourPillars(), chart.monthPillar.activeHidden,
+                  chart.monthPillar.activeHiddenTenGod, t, chart.patternName);
+}
+
+void Tmandata::computeUsefulStem() {
+    climateStem = static_cast<std::uint8_t>(climateStemOf(monthPillar.branch));
+    usefulStem = static_cast<std::uint8_t>(usefulStemOf(fourPillars(), monthPillar.activeHidden,
+                                                        monthPillar.activeHiddenTenGod, patternName,
+                                                        rankedElements[1].element));
+}
+
+void Tmandata::computeClimateElements() {
+    climateElements = climateElementsOf(dayPillar.stem, monthPillar.branch);
+}
+
+ElementSlots Tmandata::favourableSlots() const {
+    return {0, favourable1, favourable2, favourable3};
+}
+
+ElementSlots Tmandata::unfavourableSlots() const {
+    return {0, unfavourable1, unfavourable2, unfavourable3};
+}
+
+void Tmandata::computeFavourableElements(Notifier& notifier) {
+    const ElementSlots s =
+        favourableElementsOf(patternName, usefulStem, dayPillar.stem, elementPoints, notifier);
+    favourable1 = s[1];
+    favourable2 = s[2];
+    favourable3 = s[3];
+    favourableElements = elementNamesOf(s);
+}
+
+void Tmandata::computeUnfavourableElements() {
+    const ElementSlots s = unfavourableElementsOf(favourableSlots());
+    unfavourable1 = s[1];
+    unfavourable2 = s[2];
+    unfavourable3 = s[3];
+    unfavourableElements = elementNamesOf(s);
+}
+
+bool Tmandata::overrideFavourableElements(const std::array<bool, 6>& liked, Notifier& notifier) {
+    ElementSlots fav = favourableSlots();
+    ElementSlots unfav = unfavourableSlots();
+    if (!applyElementOverride(liked, fav, unfav, notifier)) return false;
+    favourable1 = fav[1];
+    favourable2 = fav[2];
+    favourable3 = fav[3];
+    unfavourable1 = unfav[1];
+    unfavourable2 = unfav[2];
+    unfavourable3 = unfav[3];
+    favourableElements = elementNamesOf(fav);
+    unfavourableElements = elementNamesOf(unfav);
+    return true;
+}
+
+void Tmandata::analyseChart(Notifier& notifier) {
+    detectPillarClashFlags();
+    computeSeasonLabel();
+    computeRelationScore();
+    computeStageScore();
+    computeStrengthTotal();
+    computeDayMasterPoints(*this);
+    computeElementTally(*this);
+    decidePattern(*this);
+    computeUsefulStem();
+    computeClimateElements();
+    computeFavourableElements(notifier);
+    computeUnfavourableElements();
+    detectRelations();
 }
 
 }  // namespace suimei

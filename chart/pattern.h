@@ -15,6 +15,8 @@
 
 namespace suimei {
 
+class Tmandata;
+
 using ElementArray = std::array<int, 6>;
 // Slots 1..3 of favourable or unfavourable elements; index 0 unused, an empty slot is 0.
 using ElementSlots = std::array<int, 4>;
@@ -59,6 +61,10 @@ ElementTally computeElementTally(const FourPillars& pillars, int monthActiveHidd
 // `patternName` as it was.
 void decidePattern(const FourPillars& pillars, int monthActiveHidden, int monthActiveHiddenTenGod,
                    const ElementTally& tally, std::string& patternName);
+// The chart's tallies, points and ranks from its pillars and the month's active hidden stem.
+void computeElementTally(Tmandata& chart);
+// The chart's pattern name from its tallies and the month's active hidden stem and its ten god.
+void decidePattern(Tmandata& chart);
 // True for the five following patterns.
 bool isFollowingPattern(std::string_view patternName);
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "chart/mandata.h"
+
 namespace suimei {
 
 namespace {
@@ -141,6 +143,50 @@ PillarClashFlags findPillarClashFlags(const FourPillars& pillars) {
     f.monthHurt = hurtBy(month, year) || hurtBy(month, day) ? 1 : 0;
     f.yearHurt = hurtBy(year, month) ? 1 : 0;
     return f;
+}
+
+FourPillars Tmandata::fourPillars() const {
+    return {yearPillar.pillar(), monthPillar.pillar(), dayPillar.pillar(), hourPillar.pillar()};
+}
+
+void Tmandata::detectStemCombinations() {
+    stemCombination = findStemCombinations(fourPillars());
+}
+void Tmandata::detectThreeCombinations() {
+    threeCombination = findThreeCombinations(fourPillars());
+}
+void Tmandata::detectDirectionalCombinations() {
+    directionalCombination = findDirectionalCombinations(fourPillars());
+}
+void Tmandata::detectBranchPairCombinations() {
+    branchPairCombination = findBranchPairCombinations(fourPillars());
+}
+void Tmandata::detectClashes() {
+    branchClash = findClashes(fourPillars());
+}
+void Tmandata::detectPunishments() {
+    threePunishment = findPunishments(fourPillars());
+}
+void Tmandata::detectSelfPunishments() {
+    selfPunishment = findSelfPunishments(fourPillars());
+}
+
+void Tmandata::detectRelations() {
+    detectStemCombinations();
+    detectThreeCombinations();
+    detectDirectionalCombinations();
+    detectBranchPairCombinations();
+    detectClashes();
+    detectPunishments();
+    detectSelfPunishments();
+}
+
+void Tmandata::detectPillarClashFlags() {
+    const PillarClashFlags f = findPillarClashFlags(fourPillars());
+    hourHurt = f.hourHurt;
+    dayHurt = f.dayHurt;
+    monthHurt = f.monthHurt;
+    yearHurt = f.yearHurt;
 }
 
 }  // namespace suimei

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "chart/mandata.h"
+
 namespace suimei {
 
 int monthCommandValue(int element, int subTable, int branch) {
@@ -88,6 +90,35 @@ std::string_view dayMasterWordingOf(int points) {
     if (points == 3) return "やや弱い";
     if (points == 2) return "弱い";
     return "かなり弱い(極弱)";
+}
+
+void Tmandata::computeSeasonLabel() {
+    seasonLabel = seasonLabelOf(monthPillar.branch, dayPillar.stem);
+    monthCommandScore = monthCommandScoreOf(monthPillar.branch, dayPillar.stem);
+}
+
+void Tmandata::computeRelationScore() {
+    relationScore = relationScoreOf(fourPillars());
+}
+
+void Tmandata::computeStageScore() {
+    stageScore = stageScoreOf(monthPillar.dayMasterStage, dayPillar.dayMasterStage,
+                              hourPillar.dayMasterStage);
+}
+
+void Tmandata::computeStrengthTotal() {
+    strengthTotal = monthCommandScore + relationScore + stageScore;
+}
+
+int computeDayMasterPoints(Tmandata& chart) {
+    const PillarClashFlags hurt{chart.hourHurt, chart.dayHurt, chart.monthHurt, chart.yearHurt};
+    const DayMasterPoints p = computeDayMasterPoints(chart.fourPillars(), hurt);
+    chart.dayMasterPoints = p.total;
+    chart.yearPoints = p.year;
+    chart.monthPoints = p.month;
+    chart.dayPoints = p.day;
+    chart.hourPoints = p.hour;
+    return p.total;
 }
 
 }  // namespace suimei

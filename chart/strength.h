@@ -11,6 +11,8 @@
 
 namespace suimei {
 
+class Tmandata;
+
 // Month-command tables (月令表): per element 1..5 (木火土金水) four sub-tables (0 year, 1 month,
 // 2 day, 3 hour) of 13 values, index 0 holding 0 and then 子..亥. Sub-table 1 also gives the
 // month-command score.
@@ -104,5 +106,9 @@ DayMasterPoints computeDayMasterPoints(const FourPillars& pillars, const PillarC
 // Wording of day-master points: 7+ "強すぎる(極旺)", 6 "かなり強い", 4..5 "強い", 3 "やや弱い",
 // 2 "弱い", 1 or less "かなり弱い(極弱)".
 std::string_view dayMasterWordingOf(int points);
+
+// Day-master points of the chart after its clash flags are set: stores dayMasterPoints and the
+// year, month, day and hour points in the record and returns the total 0..11.
+int computeDayMasterPoints(Tmandata& chart);
 
 }  // namespace suimei
