@@ -184,5 +184,39 @@ TEST(WholeChart, MissingHour) {
     EXPECT_EQ(c.unfavourableElements, "火土水");
 }
 
+// The first chart again, from the record's own derivations (depth 10 days into the month):
+// 三命通会 gives 午 丙7 丁24, so H = 丁 as above; 算命学式 gives 午 己19 丁12, so H = 己 (土)
+// and 戊癸 is no longer supported: stems 水 2, 土 2, the tie goes to 土, the officer of 水.
+TEST(WholeChart, HiddenStemSchoolChangesThePattern) {
+    for (const int school : {kSanmeiTsuukai, kSanmeigaku}) {
+        Tmandata c;
+        c.sex = 'M';
+        c.birthYear = 1948;
+        c.setPillars({5, 1}, {5, 7}, {10, 6}, {10, 12}, 10.0L);
+        Schools schools;
+        schools.hiddenStemSchool = school;
+        c.deriveNatalChart(schools);
+        RecordingNotifier n;
+        c.analyseChart(n);
+        EXPECT_EQ(c.stageScore, 2);
+        EXPECT_EQ(c.strengthTotal, 2);
+        EXPECT_EQ(c.dayMasterPoints, 4);
+        if (school == kSanmeiTsuukai) {
+            EXPECT_EQ(c.monthPillar.activeHidden, 4);
+            EXPECT_EQ(c.patternName, "従財格");
+            EXPECT_EQ(c.usefulStem, 10);
+            EXPECT_EQ(c.favourableElements, "水土");
+        } else {
+            EXPECT_EQ(c.monthPillar.activeHidden, 6);
+            EXPECT_EQ(c.elementStemCount, elements(0, 0, 2, 0, 2));
+            EXPECT_EQ(c.elementRank, elements(2, 2, 4, 2, 3));
+            EXPECT_EQ(c.patternName, "従殺格");
+            EXPECT_EQ(c.usefulStem, 5) << "the month's 戊";
+            EXPECT_EQ(c.favourableElements, "土火");
+            EXPECT_EQ(c.unfavourableElements, "木金水");
+        }
+    }
+}
+
 }  // namespace
 }  // namespace suimei
