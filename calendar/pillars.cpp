@@ -71,8 +71,12 @@ int prefectureMinutes(int index) {
 
 LocalMoment applyPrefectureCorrection(int year, int month, int day, int hour, int minute,
                                       int correctionMinutes) {
+    // Only a real moment is corrected, and by less than a day either way.
+    if (!isValidDate(year, month, day) || hour < 0 || hour > 23 || minute < 0 || minute > 59 ||
+        correctionMinutes <= -kMinutesPerDay || correctionMinutes >= kMinutesPerDay) {
+        return {year, month, day, hour, minute};
+    }
     LocalMoment l{year, month, day, hour, minute + correctionMinutes};
-    if (!isValidDate(year, month, day)) return {year, month, day, hour, minute};
     while (l.minute > 59) {
         l.minute -= 60;
         ++l.hour;

@@ -84,7 +84,8 @@ struct SolarFacts {
 };
 
 // The local moment of a birth after the prefecture correction (minutes carried into hours, days,
-// months and years in both directions).
+// months and years in both directions). A moment that does not exist, or a correction of a day or
+// more, is returned unchanged.
 struct LocalMoment {
     int year = 0, month = 0, day = 0, hour = 0, minute = 0;
 };
