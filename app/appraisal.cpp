@@ -1,0 +1,152 @@
+#include "app/appraisal.h"
+
+#include "app/chart_display.h"
+#include "app/infer_hour_pillar.h"
+#include "calendar/old_calendar.h"
+#include "calendar/perpetual_calendar.h"
+#include "calendar/pillars.h"
+#include "chart/mandata.h"
+#include "methods/nine_star.h"
+
+namespace suimei {
+
+namespace {
+
+constexpr const char* kUnknownTimeMessage =
+    "時刻が指定されていません。システムが推時黄金律（淵海子平による）という法則に従って五行的なバ"
+    "ランスを考えて設定します。この法則は通常の干支の組み合わせではありません。";
+
+// Branch opposite b (子 <-> 午 ...), used by the southern-hemisphere mode.
+Branch opposite(Branch b) {
+    if (!isBranch(b)) return b;
+    return static_cast<Branch>(b <= 6 ? b + 6 : b - 6);
+}
+
+}  // namespace
+
+AppraisalRunner::AppraisalRunner(AppPaths paths)
+    : paths_(std::move(paths)),
+      current_(std::make_unique<Tmandata>()),
+      partner_(std::make_unique<Tmandata>()),
+      qreki_(std::make_unique<TQrekiMod>()),
+      facts_(std::make_unique<SolarFacts>()),
+      oldDate_(std::make_unique<OldCalendarDate>()),
+      stars_(std::make_unique<NineStarKi>()) {}
+
+AppraisalRunner::~AppraisalRunner() = default;
+
+bool AppraisalRunner::hasRun() const {
+    return current_->dayPillar.stem != 0;
+}
+
+void AppraisalRunner::loadTaiwanFile(Notifier& notifier) {
+    qreki_->loadTaiwanFile(paths_, notifier);
+}
+
+AppraisalStatus AppraisalRunner::run(const AppraisalInput& input, Notifier& notifier) {
+    const Schools schools{input.hiddenStemSchool, input.stageSchool, false};
+    const DateYmd today{input.today.year, input.today.month, input.today.day};
+    const OldCalendarVariant variant =
+        input.taiwanOldCalendar ? OldCalendarVariant::Taiwan : OldCalendarVariant::Japanese;
+
+    if (input.sexText.empty()) {
+        notifier.info("性別が設定されていません。", "性別指定なし");
+        return AppraisalStatus::NoSex;
+    }
+    const char sex = input.sexText == "男" ? 'M' : 'F';
+
+    // First pass at noon: only its month branch and day stem are used, to infer an unknown hour.
+    Tmandata next;
+    next.sex = sex;
+    if (!next.validateBirthInput(input.dateText, kEraWestern, today, notifier)) {
+        return AppraisalStatus::InvalidDate;
+    }
+    BirthMoment birth;
+    birth.year = next.birthYear;
+    birth.month = next.birthMonth;
+    birth.day = next.birthDay;
+    birth.sex = input.sexText == "男" ? "男" : "女";
+    const OldCalendarDate oldDate =
+        qreki_->convertToOldCalendar(birth.year, birth.month, birth.day, variant);
+    const SolarTermTable& terms = qreki_->solarTerms();
+    birth.hour = 12;
+    birth.minute = 0;
+    const SolarFacts noon = computeSolarFacts(birth, terms, input.today.year);
+
+    int slot = birthTimeIndexOf(input.timeSlotText);
+    const bool timeUnknown = slot < 0 || slot == kUnknownBirthTime;
+    if (timeUnknown) {
+        slot = kUnknownBirthTime;
+        notifier.info(kUnknownTimeMessage, "時刻指定なし");
+        const Pillar inferred = InferHourPillar(noon.monthBranch, noon.dayStem);
+        birth.hour = 2 * inferred.branch - 2;
+        birth.minute = 10;
+    } else {
+        birthTimeSlotMiddle(slot, birth.hour, birth.minute);
+    }
+
+    // Second pass on a fresh record: the previous chart stays until this run completes.
+    next.clearChart();
+    next.nameText = input.name;
+    next.birthTimeText =
+        timeUnknown ? std::string(kBirthTimeSlots[kUnknownBirthTime]) : input.timeSlotText;
+    next.birthTimeIndex = slot;
+    if (!next.validateBirthInput(input.dateText, kEraWestern, today, notifier)) {
+        return AppraisalStatus::InvalidDate;
+    }
+    next.computeMonthDayCode();
+    const SolarFacts facts = computeSolarFacts(birth, terms, input.today.year);
+
+    BirthPillars pillars{facts.yearPillar(), facts.monthPillar(), facts.dayPillar(),
+                         facts.hourPillar()};
+    if (choosePillarWay(next.birthYear, input.astronomicalCalendar) == PillarWay::Files) {
+        Treki calendar;
+        BirthPillars fromFiles;
+        if (calendar.loadYearFiles(next.birthYear, paths_, notifier) != 0 ||
+            !calendar.lookupBirthPillars(next.birthMonth, next.birthDay, slot, fromFiles)) {
+            return AppraisalStatus::CalendarFileFault;
+        }
+        pillars = fromFiles;
+    }
+    if (timeUnknown) pillars.hour = InferHourPillar(pillars.month.branch, pillars.day.stem);
+
+    next.mansionNumber = oldDate.mansion27;
+    next.mansionIndex = oldDate.mansion28;
+    const NineStarKi stars = computeNineStarKi(
+        next.birthYear, next.birthMonth, isBeforeSolarYearStart(next.birthYear, pillars.year.stem),
+        isBeforeMonthTerm(next.birthYear, next.birthMonth, pillars.month.stem));
+    next.yearStar = stars.natalStar;
+    next.monthStar = stars.monthStar;
+    next.starValue1 = stars.inclinationPosition;
+    next.starValue2 = stars.inclinationStar;
+
+    if (input.southernInFile) {
+        if (!notifier.ask("「環境と流派の設定」で南半球モードとなっています。よろしいですね。")) {
+            notifier.info("「環境と流派の設定」を再設定して下さい。");
+            return AppraisalStatus::SouthernRefused;
+        }
+        pillars.day.branch = opposite(pillars.day.branch);
+        pillars.month.branch = opposite(pillars.month.branch);
+        pillars.year.branch = opposite(pillars.year.branch);
+    }
+
+    next.sex = sex;
+    next.birthHour = birth.hour;
+    next.birthMinute = birth.minute;
+    next.beforeEntry = facts.beforeEntry;
+    next.luckStartAge = facts.luckStartAge;
+    const long double depth = facts.entryDepthKnown ? facts.entryDepthTenths / 10.0L : 0.0L;
+    next.setPillars(pillars.year, pillars.month, pillars.day, pillars.hour, depth);
+    next.deriveNatalChart(schools);
+    next.analyseChart(notifier);
+    next.computePriorDate();
+
+    display_ = buildChartDisplay({next, facts, oldDate, stars, input});
+    *facts_ = facts;
+    *oldDate_ = oldDate;
+    *stars_ = stars;
+    *current_ = std::move(next);
+    return AppraisalStatus::Completed;
+}
+
+}  // namespace suimei

@@ -1,0 +1,255 @@
+// suimei-cli appraise and batch: the whole appraisal run from the shell.
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+
+#include "app/appraisal.h"
+#include "app/client_table.h"
+#include "app/text_codec.h"
+#include "calendar/old_calendar.h"
+#include "calendar/pillars.h"
+#include "chart/mandata.h"
+#include "cli/chart_json.h"
+#include "cli/command.h"
+
+namespace suimei::cli {
+namespace {
+
+// Answers the southern-hemisphere question from a flag and keeps every other notice.
+class CliNotifier : public Notifier {
+  public:
+    explicit CliNotifier(bool yes) : yes_(yes) {}
+    bool notify(const Notice& n) override {
+        notices.push_back(n);
+        return n.kind == NoticeKind::Question ? yes_ : true;
+    }
+    std::vector<Notice> notices;
+
+  private:
+    bool yes_;
+};
+
+const std::vector<std::string> kSettingOptions = {
+    "hidden-stem-school", "stage-school", "qreki-base", "calendar", "south", "yes", "today"};
+
+CivilDate todayFrom(const Args& args) {
+    CivilDate t;
+    if (const auto v = args.get("today")) {
+        parseDateArg(*v, t.year, t.month, t.day);
+        return t;
+    }
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+}
+
+// The settings part of the input, from the options.
+AppraisalInput settingsFrom(const Args& args) {
+    AppraisalInput in;
+    in.hiddenStemSchool = args.intValue("hidden-stem-school", 1, 0, 5);
+    in.stageSchool = args.intValue("stage-school", 0, 0, 2);
+    in.taiwanOldCalendar = args.intValue("qreki-base", 0, 0, 1) == 1;
+    const std::string calendar = args.get("calendar").value_or("astro");
+    if (calendar != "astro" && calendar != "files") {
+        throw UsageError{"--calendar: astro or files, not " + calendar};
+    }
+    in.astronomicalCalendar = calendar == "astro";
+    in.southernInFile = args.has("south");
+    in.today = todayFrom(args);
+    return in;
+}
+
+nlohmann::json runJson(const AppraisalRunner& runner) {
+    nlohmann::json j = chartJson(runner.chart());
+    j["solarFacts"] = solarFactsJson(runner.solarFacts());
+    j["oldCalendar"] = oldCalendarJson(runner.oldCalendarDate());
+    j["display"] = displayJson(runner.display());
+    return j;
+}
+
+// Display columns of UTF-8 text: East Asian characters take two.
+int displayWidth(const std::string& s) {
+    int width = 0;
+    for (std::size_t i = 0; i < s.size();) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        const int len = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+        width += len >= 3 ? 2 : 1;
+        i += static_cast<std::size_t>(len);
+    }
+    return width;
+}
+
+std::string padded(const std::string& s, int width) {
+    return s + std::string(static_cast<std::size_t>(std::max(0, width - displayWidth(s))), ' ');
+}
+
+void printChart(const AppraisalRunner& runner) {
+    const Tmandata& c = runner.chart();
+    const AppraisalDisplay& d = runner.display();
+    std::printf("%s\n", d.namePanel.c_str());
+    std::printf("%s\n", (padded("", 8) + padded("時柱", 12) + padded("日柱", 12) +
+                         padded("月柱", 12) + "年柱")
+                            .c_str());
+    auto row = [&](const char* title, auto text) {
+        std::string line = padded(title, 8);
+        for (const auto& col : d.columns) line += padded(text(col), 12);
+        while (!line.empty() && line.back() == ' ') line.pop_back();
+        std::printf("%s\n", line.c_str());
+    };
+    row("天干", [](const PillarCell& p) { return p.stemText; });
+    row("地支", [](const PillarCell& p) { return p.branchText; });
+    for (int k = 0; k < 3; ++k) {
+        row(k == 0 ? "蔵干" : "", [k](const PillarCell& p) {
+            const auto i = static_cast<std::size_t>(k);
+            return p.hiddenText[i].empty() ? std::string()
+                                           : p.hiddenText[i] + ":" + p.hiddenTenGodText[i];
+        });
+    }
+    row("十二運", [](const PillarCell& p) { return p.stageText; });
+    row("喜忌", [](const PillarCell& p) { return p.mark; });
+    std::printf("%s  %s  %s\n", d.voidText.c_str(), d.lifePalaceText.c_str(),
+                d.mansionText.c_str());
+    std::printf("%s  %s  %s  (%s)\n", d.entryDaysText.c_str(), d.luckStartText.c_str(),
+                d.luckStartAgeText.c_str(), d.luckDirectionText.c_str());
+    std::printf("九星：%s  月命星：%s\n", d.yearStarText.c_str(), d.monthStarText.c_str());
+    std::printf("身強弱：%s（総合 %d）  日主：%s %s\n", d.strengthClass.c_str(), c.strengthTotal,
+                d.powerText.c_str(), d.pointsText.c_str());
+    std::printf("格局：%s  用神：%s  %s\n", d.patternName.c_str(),
+                std::string(stemName(d.usefulStem)).c_str(), d.climateText.c_str());
+    std::printf("喜ぶ五行：%s  忌む五行：%s\n", d.favourableText.c_str(),
+                d.unfavourableText.c_str());
+    static const char* kRelations[] = {"干合", "三合", "方合", "支合", "冲", "三刑", "自刑"};
+    std::printf("関係：");
+    for (std::size_t i = 0; i < 7; ++i) {
+        if (d.relationChecks[i]) std::printf("%s ", kRelations[i]);
+    }
+    std::printf("\n大運：");
+    for (int k = 1; k <= kLuckPeriods; ++k) {
+        std::printf("%d才%s ", c.luckAges[static_cast<std::size_t>(k)],
+                    pillarName({static_cast<Stem>(c.luckStems[static_cast<std::size_t>(k)]),
+                                static_cast<Branch>(c.luckBranches[static_cast<std::size_t>(k)])})
+                        .c_str());
+    }
+    std::printf("\n%s  %s\n", d.hiddenSchoolLabel.c_str(), d.stageSchoolLabel.c_str());
+}
+
+std::string lastMessage(const CliNotifier& n) {
+    for (auto it = n.notices.rbegin(); it != n.notices.rend(); ++it) {
+        if (it->kind != NoticeKind::Question) return it->text;
+    }
+    return "appraisal stopped";
+}
+
+int runAppraise(const Args& args) {
+    std::vector<std::string> known = kSettingOptions;
+    known.insert(known.end(), {"date", "slot", "sex", "name", "json"});
+    args.allowOnly(known);
+    AppraisalInput in = settingsFrom(args);
+    in.dateText = args.require("date");
+    in.timeSlotText = args.get("slot").value_or("");
+    if (!in.timeSlotText.empty() && birthTimeIndexOf(in.timeSlotText) < 0) {
+        throw UsageError{"--slot: not a birth-time period: " + in.timeSlotText};
+    }
+    in.sexText = args.require("sex");
+    if (in.sexText != "男" && in.sexText != "女") throw UsageError{"--sex: 男 or 女"};
+    in.name = args.get("name").value_or("");
+    AppraisalRunner runner(AppPaths::fromEnvironment());
+    CliNotifier notifier(args.has("yes"));
+    if (in.taiwanOldCalendar) runner.loadTaiwanFile(notifier);
+    const AppraisalStatus status = runner.run(in, notifier);
+    for (const auto& n : notifier.notices) {
+        if (n.kind != NoticeKind::Question) std::fprintf(stderr, "%s\n", n.text.c_str());
+    }
+    if (status != AppraisalStatus::Completed) {
+        std::fprintf(stderr, "suimei-cli appraise: %s\n", lastMessage(notifier).c_str());
+        return 2;
+    }
+    if (args.has("json")) {
+        std::printf("%s\n", runJson(runner).dump().c_str());
+    } else {
+        printChart(runner);
+    }
+    return 0;
+}
+
+int runBatch(const Args& args) {
+    std::vector<std::string> known = kSettingOptions;
+    known.insert(known.end(), {"csv", "json"});
+    args.allowOnly(known);
+    const AppraisalInput settings = settingsFrom(args);
+    const std::string path = args.require("csv");
+    const auto bytes = readFileBytes(path);
+    if (!bytes) {
+        std::fprintf(stderr, "suimei-cli batch: cannot read %s\n", path.c_str());
+        return 2;
+    }
+    std::string_view body(*bytes);
+    const bool utf8 = body.substr(0, 3) == "\xEF\xBB\xBF";
+    if (utf8) body.remove_prefix(3);
+    AppraisalRunner runner(AppPaths::fromEnvironment());
+    CliNotifier quiet(args.has("yes"));
+    if (settings.taiwanOldCalendar) runner.loadTaiwanFile(quiet);
+    const bool json = args.has("json");
+    int lineNo = 0, failed = 0;
+    std::vector<std::string> items;
+    for (const std::string& raw : splitLines(body)) {
+        ++lineNo;
+        if (raw.empty()) continue;
+        auto fail = [&](const std::string& why) {
+            ++failed;
+            if (json) {
+                std::printf("%s\n",
+                            nlohmann::json{{"line", lineNo}, {"error", why}}.dump().c_str());
+            } else {
+                std::printf("%d行目: %s\n", lineNo, why.c_str());
+            }
+        };
+        const auto text = utf8 ? std::optional<std::string>(raw) : cp932ToUtf8(raw);
+        if (!text || !splitCsvLine(*text, items) || items.size() < 4) {
+            fail("読めない行です。");
+            continue;
+        }
+        AppraisalInput in = settings;
+        in.name = items[0];
+        in.dateText = items[1];
+        in.timeSlotText = items[2];
+        in.sexText = items[3];
+        CliNotifier notifier(args.has("yes"));
+        if (runner.run(in, notifier) != AppraisalStatus::Completed) {
+            fail(lastMessage(notifier));
+            continue;
+        }
+        if (json) {
+            nlohmann::json j = runJson(runner);
+            j["line"] = lineNo;
+            std::printf("%s\n", j.dump().c_str());
+        } else {
+            const AppraisalDisplay& d = runner.display();
+            std::printf("%s\t%s\t%s%s%s%s\t%s\t%s\n", in.name.c_str(), d.normalizedDate.c_str(),
+                        pillarName(runner.chart().yearPillar.pillar()).c_str(),
+                        pillarName(runner.chart().monthPillar.pillar()).c_str(),
+                        pillarName(runner.chart().dayPillar.pillar()).c_str(),
+                        pillarName(runner.chart().hourPillar.pillar()).c_str(),
+                        d.patternName.c_str(), d.strengthClass.c_str());
+        }
+    }
+    return failed == 0 ? 0 : 1;
+}
+
+const CommandRegistrar appraiseRegistrar(
+    {"appraise",
+     "appraise --date yyyy/mm/dd --slot PERIOD --sex 男|女 [--name TEXT] [--json] "
+     "[--hidden-stem-school 0..5] [--stage-school 0..2] [--qreki-base 0|1] "
+     "[--calendar astro|files] [--south [--yes]] [--today yyyy/mm/dd]",
+     {"json", "south", "yes"},
+     &runAppraise});
+const CommandRegistrar batchRegistrar(
+    {"batch",
+     "batch --csv FILE [--json] (same settings options as appraise)",
+     {"json", "south", "yes"},
+     &runBatch});
+
+}  // namespace
+}  // namespace suimei::cli
