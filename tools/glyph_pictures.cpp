@@ -58,8 +58,7 @@ QPainterPath flame(double cx, double bottom, double w, double h) {
     path.cubicTo(cx + w * 0.1, bottom - h * 0.62, cx + w * 0.55, bottom - h * 0.5, cx + w * 0.5,
                  bottom - h * 0.22);
     path.cubicTo(cx + w * 0.45, bottom, cx - w * 0.45, bottom, cx - w * 0.5, bottom - h * 0.22);
-    path.cubicTo(cx - w * 0.55, bottom - h * 0.45, cx - w * 0.05, bottom - h * 0.6, cx,
-                 bottom - h);
+    path.cubicTo(cx - w * 0.55, bottom - h * 0.45, cx - w * 0.05, bottom - h * 0.6, cx, bottom - h);
     return path;
 }
 

@@ -16,10 +16,10 @@ constexpr int kRate = 22050;
 constexpr double kPi = 3.14159265358979323846;
 
 struct Strike {
-    double at;       // seconds from the start
-    double freq;     // Hz
-    double gain;     // 0..1
-    double ring;     // decay time constant, seconds
+    double at;    // seconds from the start
+    double freq;  // Hz
+    double gain;  // 0..1
+    double ring;  // decay time constant, seconds
 };
 
 // A soft bell: a few inharmonic partials with their own decay, and a 6 ms attack.
@@ -28,8 +28,8 @@ std::vector<double> render(const std::vector<Strike>& strikes, double length) {
     struct Partial {
         double ratio, gain, decay;
     };
-    const Partial partials[] = {{1.0, 1.0, 1.0}, {2.0, 0.35, 0.6}, {2.76, 0.18, 0.4},
-                                {5.4, 0.06, 0.2}};
+    const Partial partials[] = {
+        {1.0, 1.0, 1.0}, {2.0, 0.35, 0.6}, {2.76, 0.18, 0.4}, {5.4, 0.06, 0.2}};
     for (const Strike& s : strikes) {
         const std::size_t start = static_cast<std::size_t>(s.at * kRate);
         for (std::size_t i = start; i < out.size(); ++i) {
@@ -116,9 +116,8 @@ int main(int argc, char** argv) {
                                        {0.32, note(10), 0.7, 0.9},
                                        {0.50, note(15), 0.8, 1.2}};
     // G5 D6 B5, a calm three-note figure.
-    const std::vector<Strike> open2 = {{0.00, note(10), 0.8, 1.0},
-                                       {0.22, note(17), 0.6, 1.0},
-                                       {0.44, note(14), 0.7, 1.3}};
+    const std::vector<Strike> open2 = {
+        {0.00, note(10), 0.8, 1.0}, {0.22, note(17), 0.6, 1.0}, {0.44, note(14), 0.7, 1.3}};
     // A pentatonic run: D5 E5 G5 A5 D6.
     const std::vector<Strike> open3 = {{0.00, note(5), 0.7, 0.8},
                                        {0.12, note(7), 0.6, 0.8},

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QGraphicsLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -31,12 +32,12 @@ namespace {
 constexpr int kColumnWidth = 112;
 constexpr int kColumnGap = 30;
 constexpr int kBoardLeft = 4;
-constexpr int kCaptionTop = 0, kCaptionHeight = 24;
-constexpr int kStemTop = 30, kCellHeight = 52;
-constexpr int kBranchTop = 88;
-constexpr int kHiddenTop = 148, kHiddenHeight = 26;
-constexpr int kTenGodTop = 176;
-constexpr int kStageTop = 208, kStageHeight = 28;
+constexpr int kCaptionTop = 0, kCaptionHeight = 26;
+constexpr int kStemTop = 32, kCellHeight = 58;
+constexpr int kBranchTop = 98;
+constexpr int kHiddenTop = 166, kHiddenHeight = 28;
+constexpr int kTenGodTop = 196;
+constexpr int kStageTop = 232, kStageHeight = 30;
 constexpr int kHiddenWidth = 36, kHiddenPitch = 38;
 constexpr int kRowLabelLeft = kBoardLeft + 4 * kColumnWidth + 3 * kColumnGap + 10;
 constexpr int kBoardWidth = kRowLabelLeft + 48;
@@ -183,21 +184,22 @@ PillarBoard::PillarBoard(QWidget* parent) : QWidget(parent) {
 }
 
 void PillarBoard::resetHiddenButtons() {
-    for (int c = 0; c < 4; ++c) setHiddenCount(c, 3);
+    for (int c = 0; c < 4; ++c) setHiddenCount(c, 3, 3);
 }
 
-void PillarBoard::setHiddenCount(int column, int count) {
+void PillarBoard::setHiddenCount(int column, int count, int tenGodCount) {
     if (column < 0 || column > 3) return;
     Column& col = columns[static_cast<std::size_t>(column)];
     const int x = columnLeft(column);
     for (int k = 0; k < 3; ++k) {
+        const std::size_t i = static_cast<std::size_t>(k);
         const int width = k < count ? kHiddenWidth : 0;
-        col.hidden[static_cast<std::size_t>(k)]->setGeometry(x + k * kHiddenPitch, kHiddenTop,
-                                                             width, kHiddenHeight);
-        col.hiddenTenGod[static_cast<std::size_t>(k)]->setGeometry(x + k * kHiddenPitch, kTenGodTop,
-                                                                   width, kHiddenHeight);
-        col.hidden[static_cast<std::size_t>(k)]->setVisible(width > 0);
-        col.hiddenTenGod[static_cast<std::size_t>(k)]->setVisible(width > 0);
+        const int tenGodWidth = k < tenGodCount ? kHiddenWidth : 0;
+        col.hidden[i]->setGeometry(x + k * kHiddenPitch, kHiddenTop, width, kHiddenHeight);
+        col.hiddenTenGod[i]->setGeometry(x + k * kHiddenPitch, kTenGodTop, tenGodWidth,
+                                         kHiddenHeight);
+        col.hidden[i]->setVisible(width > 0);
+        col.hiddenTenGod[i]->setVisible(tenGodWidth > 0);
     }
 }
 
@@ -297,6 +299,7 @@ ChartPage::ChartPage(QWidget* parent) : QWidget(parent) {
         #PillarBoard QLabel[role="row"] { color: #4a5366; font-size: 13px; }
         QLabel#name { font-size: 15px; font-weight: bold; color: #1d2330; }
         QLabel#agelbl { color: #4a5366; }
+        #factsgroup QLabel { font-size: 14px; }
         QLabel#mioulbl { font-size: 20px; font-weight: bold; color: #8a1f3b; }
         QLabel#mypower { font-size: 14px; font-weight: bold; }
         QGroupBox { font-weight: bold; color: #27314a; }
@@ -349,7 +352,7 @@ QWidget* ChartPage::buildFactsGroup() {
     auto* grid = new QGridLayout(group);
     grid->setContentsMargins(8, 6, 8, 6);
     grid->setHorizontalSpacing(12);
-    grid->setVerticalSpacing(3);
+    grid->setVerticalSpacing(6);
     kubolbl_ = makeLabel(group, "kubolbl", u8("空亡:"));
     meilbl_ = makeLabel(group, "meilbl", u8("命宮："));
     unko_ = makeLabel(group, "unko");
@@ -395,7 +398,7 @@ QWidget* ChartPage::buildRelationsGroup() {
     auto* grid = new QGridLayout(group);
     grid->setContentsMargins(8, 6, 8, 6);
     grid->setVerticalSpacing(2);
-    const char* names[7] = {"kangobtn", "sangobtn", "hogoubtn", "sigoubtn",
+    const char* names[7] = {"kangobtn", "sangobtn",  "hogoubtn", "sigoubtn",
                             "okibtn",   "sankeibtn", "jikeibtn"};
     const char* captions[7] = {"干合", "三合", "方合", "支合", "冲", "三刑", "自刑"};
     for (int i = 0; i < 7; ++i) {
@@ -409,11 +412,11 @@ QWidget* ChartPage::buildRelationsGroup() {
     }
     grid->addWidget(makeButton(group, "kangohlp", "干合の図", "干の相関関係図を表示します"), 4, 0);
     grid->addWidget(makeButton(group, "tisihlp", "地支の図", "地支の関係図を表示します"), 4, 1);
+    grid->addWidget(makeButton(group, "tuhenbtn", "通変星の基礎解説", "通変星の意味を解説します"),
+                    5, 0, 1, 2);
     grid->addWidget(
-        makeButton(group, "tuhenbtn", "通変星の基礎解説", "通変星の意味を解説します"), 5, 0, 1, 2);
-    grid->addWidget(
-        makeButton(group, "tuuhenhlpbtn", "通変星の関係図", "五行と通変星の関係を表示します"), 6,
-        0, 1, 2);
+        makeButton(group, "tuuhenhlpbtn", "通変星の関係図", "五行と通変星の関係を表示します"), 6, 0,
+        1, 2);
     grid->addWidget(makeButton(group, "hounb", "十二運星表", "十二運星の表を表示します"), 7, 0, 1,
                     2);
     grid->setRowStretch(8, 1);
@@ -502,11 +505,12 @@ QChartView* makeBarChart(QWidget* parent, const char* name, const QStringList& c
     font.setPixelSize(12);
     axisX->setLabelsFont(font);
     axisX->setGridLineVisible(false);
+    axisX->setTruncateLabels(false);
     auto* axisY = new QValueAxis;
     axisY->setLabelFormat("%d");
     axisY->setLabelsFont(font);
-    axisY->setRange(0, 10);
-    axisY->setTickCount(3);
+    axisY->setRange(0, 5);
+    axisY->setTickCount(6);
     chart->addAxis(axisX, Qt::AlignBottom);
     chart->addAxis(axisY, Qt::AlignLeft);
     series->attachAxis(axisX);
@@ -543,8 +547,8 @@ QWidget* ChartPage::buildGraphs() {
     auto* g2 = new QGroupBox(u8("五行ごとの強さ"), box);
     auto* g2l = new QVBoxLayout(g2);
     g2l->setContentsMargins(4, 4, 4, 4);
-    g2l->addWidget(makeBarChart(g2, "Graph2", elements, colours, true, &graph2_, &graph2Axis_,
-                                &graph2Sets_));
+    g2l->addWidget(
+        makeBarChart(g2, "Graph2", elements, colours, true, &graph2_, &graph2Axis_, &graph2Sets_));
     row->addWidget(g1);
     row->addWidget(g2);
     return box;
@@ -621,8 +625,8 @@ QWidget* ChartPage::buildPatternGroup() {
     grid->addWidget(cyokolbl_, 1, 3);
     grid->addWidget(new QLabel(u8("喜ぶ五行"), group), 2, 0);
     grid->addWidget(yorokobu_, 2, 1, 1, 2);
-    grid->addWidget(makeButton(group, "yorokobtn", "喜忌とは", "喜神と忌神の決め方を説明します"),
-                    2, 3);
+    grid->addWidget(makeButton(group, "yorokobtn", "喜忌とは", "喜神と忌神の決め方を説明します"), 2,
+                    3);
     grid->addWidget(new QLabel(u8("忌む五行"), group), 3, 0);
     grid->addWidget(kirau_, 3, 1, 1, 2);
     grid->setColumnStretch(1, 1);
@@ -654,9 +658,11 @@ void ChartPage::showColumn(int column, const PillarCell& cell) {
     col.stem->setIcon(picture(cell.stemPicture));
     col.branch->setIcon(picture(cell.branchPicture));
 
-    // A missing hour shows "-" in every hidden-stem slot; otherwise the branch's own count.
+    // A missing hour shows "-" in every hidden-stem slot and no ten gods; otherwise the widths
+    // follow the branch's number of hidden stems.
     const bool missing = cell.stemText == "-";
-    board_->setHiddenCount(column, missing ? 3 : std::clamp(cell.hiddenCount, 0, 3));
+    const int count = std::clamp(cell.hiddenCount, 0, 3);
+    board_->setHiddenCount(column, missing ? 3 : count, missing ? 0 : count);
     for (std::size_t k = 0; k < 3; ++k) {
         QPushButton* h = col.hidden[k];
         h->setText(missing ? QStringLiteral("-") : q(cell.hiddenText[k]));
@@ -689,9 +695,19 @@ void ChartPage::setBarValues(QChart*, QValueAxis* axis, const std::vector<QBarSe
             sets[s]->replace(static_cast<int>(i), own ? values[i] : 0);
         }
     }
-    // A little head room, rounded to a whole step so the axis labels stay integers.
-    auto roundUp = [](int v) { return v <= 0 ? 0 : ((v + 1 + 4) / 5) * 5; };
-    axis->setRange(low < 0 ? -roundUp(-low) : 0, std::max(5, roundUp(high)));
+    // Whole-number steps of 1, 2, 5, 10, ... with at most five of them above zero, so every
+    // axis label is an integer.
+    const int span = std::max(high, -low);
+    int step = 1;
+    for (int scale = 1, i = 0; span > step * 5; ++i) {
+        constexpr int kMultiples[3] = {2, 5, 10};
+        step = kMultiples[i % 3] * scale;
+        if (i % 3 == 2) scale *= 10;
+    }
+    const int top = (std::max(high, 0) / step + 1) * step;  // one step of head room
+    const int bottom = low < 0 ? -((-low + step - 1) / step) * step : 0;
+    axis->setRange(bottom, top);
+    axis->setTickCount((top - bottom) / step + 1);
 }
 
 void ChartPage::showDisplay(const AppraisalDisplay& d) {

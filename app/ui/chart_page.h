@@ -32,10 +32,10 @@ class PillarBoard : public QWidget {
     explicit PillarBoard(QWidget* parent = nullptr);
 
     struct Column {
-        QPushButton* caption = nullptr;  // 時柱 日柱 月柱 年柱
-        QLabel* mark = nullptr;          // jilbl daylbl tukilbl nenlbl
-        QToolButton* stem = nullptr;     // ji1 niti1 tuki1 nen1
-        QToolButton* branch = nullptr;   // ji2 niti2 tuki2 nen2
+        QPushButton* caption = nullptr;              // 時柱 日柱 月柱 年柱
+        QLabel* mark = nullptr;                      // jilbl daylbl tukilbl nenlbl
+        QToolButton* stem = nullptr;                 // ji1 niti1 tuki1 nen1
+        QToolButton* branch = nullptr;               // ji2 niti2 tuki2 nen2
         std::array<QPushButton*, 3> hidden{};        // ji_z1..3 ...
         std::array<QPushButton*, 3> hiddenTenGod{};  // ji_hen1..3 ...
         QPushButton* stage = nullptr;                // ji12 niti12 tuki12 nen12
@@ -47,8 +47,9 @@ class PillarBoard : public QWidget {
     void clearLines();
     // Puts the hidden-stem buttons back at their home positions with the full width.
     void resetHiddenButtons();
-    // Shows `count` hidden-stem buttons of a column at the full width, the others with width 0.
-    void setHiddenCount(int column, int count);
+    // Shows `count` hidden-stem and `tenGodCount` ten-god buttons of a column at the full width,
+    // the others with width 0.
+    void setHiddenCount(int column, int count, int tenGodCount);
     const std::vector<RelationLine>& lines() const { return lines_; }
     // The markers currently shown (circles over the stem or branch buttons).
     std::vector<QWidget*> visibleMarkers() const;
@@ -102,10 +103,9 @@ class ChartPage : public QWidget {
     QLabel* ageLabel_ = nullptr;
     std::array<QString, 4> stemMeanings_;
 
-    QLabel *kubolbl_ = nullptr, *meilbl_ = nullptr, *aftersetulbl_ = nullptr,
-           *daiunlbl_ = nullptr, *daiunstatlbl_ = nullptr, *qrekilbl_ = nullptr,
-           *kyuseiyylbl_ = nullptr, *kyuseimmlbl_ = nullptr, *unko_ = nullptr,
-           *zokanryuha_ = nullptr, *un12ryuha_ = nullptr;
+    QLabel *kubolbl_ = nullptr, *meilbl_ = nullptr, *aftersetulbl_ = nullptr, *daiunlbl_ = nullptr,
+           *daiunstatlbl_ = nullptr, *qrekilbl_ = nullptr, *kyuseiyylbl_ = nullptr,
+           *kyuseimmlbl_ = nullptr, *unko_ = nullptr, *zokanryuha_ = nullptr, *un12ryuha_ = nullptr;
     QProgressBar *miougage_ = nullptr, *getureigage_ = nullptr, *gogyogage_ = nullptr,
                  *houngage_ = nullptr;
     QLabel *mioulbl_ = nullptr, *mypower_ = nullptr, *tensu_ = nullptr;

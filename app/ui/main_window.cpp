@@ -63,12 +63,12 @@ constexpr WindowButton kBarSecondRow[] = {
 };
 // Buttons of the chart page that open explanation windows.
 constexpr WindowButton kChartButtons[] = {
-    {"tukireibtn", nullptr, nullptr, true},    {"gogyobtn", nullptr, nullptr, true},
-    {"yojinbtn", nullptr, nullptr, false},     {"yorokobtn", nullptr, nullptr, false},
-    {"Changek", nullptr, nullptr, false},      {"kakubtn", nullptr, nullptr, false},
-    {"tuhenbtn", nullptr, nullptr, false},     {"hounb", nullptr, nullptr, false},
-    {"kangohlp", nullptr, nullptr, false},     {"tisihlp", nullptr, nullptr, true},
-    {"tuuhenhlpbtn", nullptr, nullptr, true},  {"syukubanbtn", nullptr, nullptr, false},
+    {"tukireibtn", nullptr, nullptr, true},   {"gogyobtn", nullptr, nullptr, true},
+    {"yojinbtn", nullptr, nullptr, false},    {"yorokobtn", nullptr, nullptr, false},
+    {"Changek", nullptr, nullptr, false},     {"kakubtn", nullptr, nullptr, false},
+    {"tuhenbtn", nullptr, nullptr, false},    {"hounb", nullptr, nullptr, false},
+    {"kangohlp", nullptr, nullptr, false},    {"tisihlp", nullptr, nullptr, true},
+    {"tuuhenhlpbtn", nullptr, nullptr, true}, {"syukubanbtn", nullptr, nullptr, false},
 };
 
 // Help context of each page (0: none).
@@ -80,9 +80,8 @@ constexpr int kChartPageIndex = 1;
 
 const QStringList& Tmenufrm::pageCaptions() {
     static const QStringList captions = {
-        u8("データ入力"), u8("命式の分析"),   u8("年柱分析"),     u8("月柱分析"),
-        u8("日柱分析"),   u8("行運分析"),     u8("実践鑑定"),     u8("生涯五行ﾘｽﾞﾑ"),
-        u8("十二運ﾘｽﾞﾑ"), u8("六親図表")};
+        u8("データ入力"), u8("命式の分析"), u8("年柱分析"),     u8("月柱分析"),   u8("日柱分析"),
+        u8("行運分析"),   u8("実践鑑定"),   u8("生涯五行ﾘｽﾞﾑ"), u8("十二運ﾘｽﾞﾑ"), u8("六親図表")};
     return captions;
 }
 
@@ -199,11 +198,11 @@ QWidget* Tmenufrm::buildEntryPage() {
     form->addRow(u8("性別"), sex_);
     form->addRow(u8("備考"), memo_);
 
-    auto* guide = new QLabel(
-        u8("氏名・生年月日・時刻・性別を入力して、下の「鑑定」ボタンを押して下さい。\n"
-           "生年月日は「ｶﾚﾝﾀﾞ」ボタンからも入力できます。時刻が分からない場合は"
-           "「不明の場合」を選びます。"),
-        page);
+    auto* guide =
+        new QLabel(u8("氏名・生年月日・時刻・性別を入力して、下の「鑑定」ボタンを押して下さい。\n"
+                      "生年月日は「ｶﾚﾝﾀﾞ」ボタンからも入力できます。時刻が分からない場合は"
+                      "「不明の場合」を選びます。"),
+                   page);
     guide->setObjectName("guidelbl");
     guide->setWordWrap(true);
     guide->setStyleSheet("color:#4a5366;");
@@ -249,18 +248,22 @@ QWidget* Tmenufrm::buildButtonBar() {
     connect(ok, &QPushButton::clicked, this, &Tmenufrm::okbtnClick);
     grid->addWidget(ok, 0, 0, 2, 1);
 
+    // Each row lays out its own buttons, so a long caption widens only its own button.
     auto addRow = [&](const auto& buttons, int row) {
-        int column = 1;
+        auto* line = new QHBoxLayout;
+        line->setSpacing(4);
         for (const WindowButton& b : buttons) {
             auto* button = new QPushButton(u8(b.caption), panel);
             button->setObjectName(b.name);
             button->setToolTip(u8(b.hint));
             button->setMinimumHeight(28);
-            grid->addWidget(button, row, column++);
+            line->addWidget(button, 1);
         }
+        grid->addLayout(line, row, 1);
     };
     addRow(kBarFirstRow, 0);
     addRow(kBarSecondRow, 1);
+    grid->setColumnStretch(1, 1);
     return panel;
 }
 
@@ -341,7 +344,7 @@ void Tmenufrm::companionClick(bool kampo) {
 void Tmenufrm::helpClick() {
     const QString page = QDir(appDir_).filePath(QStringLiteral("help/index.html"));
     if (appDir_.isEmpty() || !QFileInfo::exists(page)) {
-        notifier_.info(u8("ヘルプファイルが見つかりません。"));
+        notifier_.info("ヘルプファイルが見つかりません。");
         return;
     }
     QUrl url = QUrl::fromLocalFile(page);

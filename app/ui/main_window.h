@@ -1,7 +1,8 @@
 #pragma once
 // The main window Tmenufrm: the client entry page, the chart page and the other pages in a tabbed
 // notebook, and the bottom button bar that runs the appraisal and opens the other windows. The
-// window holds no chart rule: the appraisal run produces an AppraisalDisplay and the window shows it.
+// window holds no chart rule: the appraisal run produces an AppraisalDisplay and the window shows
+// it.
 
 #include <QDate>
 #include <QHash>
@@ -47,9 +48,11 @@ inline constexpr char kSettingsBeforeRunText[] =
     "起動後、一度も鑑定ボタン押していません。設定の前に鑑定を行って下さい。";
 inline constexpr char kWindowNotReadyText[] = "この画面はまだ用意されていません。";
 inline constexpr char kKampoMissingText[] =
-    "漢方医学ソフトは、まだセットアップが完了していません。DVDROMからセットアップを実行してください。";
+    "漢方医学ソフトは、まだセットアップが完了していません。DVDROMからセットアップを実行してください"
+    "。";
 inline constexpr char kKeimyakuMissingText[] =
-    "経脈医学ソフトは、まだセットアップが完了していません。DVDROMからセットアップを実行してください。";
+    "経脈医学ソフトは、まだセットアップが完了していません。DVDROMからセットアップを実行してください"
+    "。";
 inline constexpr char kStemMeaningSuffix[] = " を表します";
 
 // File names of the companion programs in the application folder.
@@ -62,7 +65,8 @@ class Tmenufrm : public QMainWindow {
     // The page captions, in notebook order.
     static const QStringList& pageCaptions();
 
-    // settings: the run-time values (the settings window changes them at once); store: the INI file.
+    // settings: the run-time values (the settings window changes them at once); store: the INI
+    // file.
     Tmenufrm(AppraisalBackend& backend, Settings& settings, const SettingsStore& store,
              Notifier& notifier, QWidget* parent = nullptr);
     ~Tmenufrm() override;

@@ -1,5 +1,6 @@
 #include "app/ui/sound_player.h"
 
+#include <QAudioDevice>
 #include <QDir>
 #include <QFileInfo>
 #include <QMediaDevices>

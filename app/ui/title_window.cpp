@@ -41,8 +41,8 @@ QPixmap Ttitlefrm::titlePicture(QSize size) {
     p.fillRect(r, sky);
 
     // The ring of the ten stems behind the name, faint.
-    const QPointF centre(r.width() * 0.78, r.height() * 0.42);
-    const qreal radius = r.height() * 0.36;
+    const QPointF centre(r.width() * 0.80, r.height() * 0.33);
+    const qreal radius = r.height() * 0.27;
     QRadialGradient glow(centre, radius * 1.4);
     glow.setColorAt(0.0, QColor(0xc8, 0xa2, 0x4a, 60));
     glow.setColorAt(1.0, QColor(0xc8, 0xa2, 0x4a, 0));
@@ -69,14 +69,13 @@ QPixmap Ttitlefrm::titlePicture(QSize size) {
 
     // The name, the version and a thin rule.
     QFont nameFont(japaneseMinchoFamily());
-    nameFont.setPixelSize(qRound(size.height() * 0.13));
+    nameFont.setPixelSize(qRound(size.height() * 0.125));
     p.setFont(nameFont);
     p.setPen(QColor(0xf4, 0xe7, 0xc3));
-    const QRectF nameRect(r.width() * 0.08, r.height() * 0.52, r.width() * 0.9,
-                          r.height() * 0.18);
+    const QRectF nameRect(r.width() * 0.08, r.height() * 0.62, r.width() * 0.9, r.height() * 0.16);
     p.drawText(nameRect, Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8("推命ワークベンチ"));
     p.setPen(QPen(QColor(0xc8, 0xa2, 0x4a), 1.5));
-    const qreal ruleY = r.height() * 0.72;
+    const qreal ruleY = r.height() * 0.80;
     p.drawLine(QPointF(r.width() * 0.08, ruleY), QPointF(r.width() * 0.92, ruleY));
     QFont smallFont(japaneseGothicFamily());
     smallFont.setPixelSize(qRound(size.height() * 0.05));
@@ -84,7 +83,8 @@ QPixmap Ttitlefrm::titlePicture(QSize size) {
     p.setPen(QColor(0xd9, 0xc8, 0x98));
     const QRectF subRect(r.width() * 0.08, ruleY + r.height() * 0.03, r.width() * 0.84,
                          r.height() * 0.08);
-    p.drawText(subRect, Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8("四柱推命 鑑定ワークベンチ"));
+    p.drawText(subRect, Qt::AlignLeft | Qt::AlignVCenter,
+               QString::fromUtf8("四柱推命 鑑定ワークベンチ"));
     p.drawText(subRect, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Version 8.0"));
 
     p.setPen(QPen(QColor(0xc8, 0xa2, 0x4a, 140), 1));
