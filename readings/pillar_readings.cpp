@@ -86,4 +86,22 @@ std::vector<std::string> monthCommandMemoLines(const Tmandata& chart, const AppP
     return lines;
 }
 
+MonthCommandView monthCommandView(const Tmandata& chart, const AppPaths& paths,
+                                  Notifier& notifier) {
+    MonthCommandView view;
+    const int branch = chart.monthPillar.branch;
+    const int stem = chart.dayPillar.stem;
+    if (isBranch(branch)) {
+        view.seasonText =
+            std::string(kSeasonNames[static_cast<std::size_t>(seasonOfBranch(branch))]) + "(" +
+            std::string(branchName(branch)) + ")";
+    }
+    if (isStem(stem)) {
+        view.dayMasterText =
+            std::string(elementName(elementOfStem(stem))) + "(" + std::string(stemName(stem)) + ")";
+    }
+    view.memo = monthCommandMemoLines(chart, paths, notifier);
+    return view;
+}
+
 }  // namespace suimei

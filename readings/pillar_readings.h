@@ -57,4 +57,16 @@ bool showClimateUsefulReading(const Tmandata& chart, const AppPaths& paths, Noti
 std::vector<std::string> monthCommandMemoLines(const Tmandata& chart, const AppPaths& paths,
                                                Notifier& notifier);
 
+// What the month-command window shows: "春(寅)" for the season and month branch, "木(甲)" for
+// the day master, and the memo above. Texts are empty for a missing branch or stem.
+struct MonthCommandView {
+    std::string seasonText;
+    std::string dayMasterText;
+    std::vector<std::string> memo;
+};
+inline constexpr std::string_view kMonthCommandWindowCaption = "日干と月支の関係（重要）";
+inline constexpr std::string_view kMonthCommandCaptionLine =
+    "日干が月支の気をどう受けているかを見ます";
+MonthCommandView monthCommandView(const Tmandata& chart, const AppPaths& paths, Notifier& notifier);
+
 }  // namespace suimei

@@ -130,6 +130,10 @@ TEST_F(PillarReadingsTest, MonthCommandMemoNeedsMonthBranchAndDayStem) {
     write("cyoukou.txt", {"{冬甲}", "冬。", "{春甲}", "春の甲の一。", "春の甲の二。", "{end}"});
     const Tmandata c = sampleChart();
     EXPECT_EQ(monthCommandMemoLines(c, paths, notes), (Lines{"春の甲の一。", "春の甲の二。"}));
+    const MonthCommandView view = monthCommandView(c, paths, notes);
+    EXPECT_EQ(view.seasonText, "春(卯)");
+    EXPECT_EQ(view.dayMasterText, "木(甲)");
+    EXPECT_EQ(view.memo.size(), 2u);
     Tmandata noBranch = c;
     noBranch.monthPillar.branch = 0;
     EXPECT_TRUE(monthCommandMemoLines(noBranch, paths, notes).empty());
