@@ -16,6 +16,7 @@
 #include "readings/ui/conception_day_window.h"
 #include "readings/ui/kanteibun_window.h"
 #include "readings/ui/month_command_window.h"
+#include "readings/ui/pillar_reading_page.h"
 #include "readings/ui/sixty_pillar_window.h"
 #include "readings/ui/table_page_model.h"
 #include "support/temp_dir.h"
@@ -266,6 +267,40 @@ TEST(ReadingWindows, MonthCommandWindowReadsItsSectionEachTime) {
     EXPECT_EQ(window.memo()->toPlainText(), u8("秋の庚は鋭い。"));
     EXPECT_EQ(window.dayMasterLabel()->text(), u8("金(庚)"));
     EXPECT_TRUE(notes.empty());
+}
+
+TEST(ReadingWindows, PillarPagesShowTheTextsOfARun) {
+    testing::TempDir dir;
+    auto passages = PassageTable::open(AppPaths(dir.path()));
+    ASSERT_TRUE(passages);
+    // 甲子 day in a 丙寅 month of a 甲子 year: 年柱 比肩 on 子 (沐浴), 月柱 食神 on 寅 (建禄).
+    addPassage(passages->table(), "AI", "年柱-比肩", "年の比肩。");
+    addPassage(passages->table(), "AI", "比肩-忌神-弱", "忌神の比肩。");
+    addPassage(passages->table(), "AI", "年柱-沐浴", "年の沐浴。");
+    addPassage(passages->table(), "AI", "月柱-食神", "月の食神。");
+    addPassage(passages->table(), "AI", "月柱-建禄", "月の建禄。");
+    addPassage(passages->table(), "調候", "春甲", "春の甲。");
+    addPassage(passages->table(), "AI", "日柱-沐浴", "日の沐浴。\n二行目。");
+    Tmandata chart;
+    chart.setPillars({1, 1}, {3, 3}, {1, 1}, {0, 0}, 5);
+    chart.computeTenGods();
+    chart.computeStages(Schools{});
+    const PillarPageTexts texts = pillarPageTexts(chart, *passages);
+
+    PillarReadingPage year(PillarReadingPage::Year), day(PillarReadingPage::Day);
+    year.showTexts(texts.year);
+    day.showTexts(texts.day);
+    EXPECT_EQ(year.findChild<QPlainTextEdit*>("yymemo1")->toPlainText(),
+              u8("年の比肩。\n忌神の比肩。"));
+    EXPECT_EQ(year.findChild<QPlainTextEdit*>("yymemo2")->toPlainText(), u8("年の沐浴。"));
+    EXPECT_EQ(day.findChild<QPlainTextEdit*>("ddcyoukou")->toPlainText(), u8("春の甲。"));
+    EXPECT_EQ(day.findChild<QPlainTextEdit*>("ddmemo1")->toPlainText(), u8("日の沐浴。\n二行目。"));
+    PillarReadingPage month(PillarReadingPage::Month);
+    month.showTexts(texts.month);
+    EXPECT_EQ(month.memo1()->objectName(), QStringLiteral("mmmemo1"));
+    // No favour/strength passage for 食神 is stored: only the general one shows.
+    EXPECT_EQ(month.memo1()->toPlainText(), u8("月の食神。"));
+    EXPECT_EQ(month.memo2()->toPlainText(), u8("月の建禄。"));
 }
 
 }  // namespace
