@@ -15,6 +15,8 @@ constexpr double kTropicalYear = 365.24219878;
 constexpr double kSynodicMonth = 29.530589;
 // The term search converges in a handful of steps; the cap only guards against a NaN input.
 constexpr int kMaxTermIterations = 60;
+// Day numbers far beyond any calendar use (and beyond the range of int years) give no date.
+constexpr double kMaxDayNumber = 1e9;
 // Beyond a million centuries the series mean nothing (and the rounding in periodicSum would fail).
 constexpr double kMaxCenturies = 1e6;
 
@@ -178,6 +180,7 @@ double dayNumber(int y, int m, int d, int hour, int minute, int second) {
 }
 
 CivilMoment dateFromDayNumber(double x) {
+    if (!(std::fabs(x) < kMaxDayNumber)) return {};
     double whole = std::floor(x);
     double seconds = std::floor((x - whole) * 86400.0 + 0.05);
     if (seconds >= 86400.0) {  // 23:59:59.95 and later is the next midnight, never a 60th second

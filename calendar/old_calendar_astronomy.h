@@ -14,7 +14,7 @@ struct CivilMoment {
 double dayNumber(int y, int m, int d, int hour = 0, int minute = 0, int second = 0);
 
 // Gregorian date and time (JST) of day number x; the second is rounded up when within 0.05 s of
-// the next one, carrying into the minute, hour and day.
+// the next one, carrying into the minute, hour and day. All zero for a NaN or |x| >= 1e9.
 CivilMoment dateFromDayNumber(double x);
 
 // Angle reduced into [0, 360) degrees.

@@ -61,7 +61,13 @@ const YearSolarTerms& cachedYear(int year) {
     return *cache.emplace(year, std::move(terms)).first->second;
 }
 
-void copyInto(const YearSolarTerms& terms, SolarTermTable& table, std::size_t offset) {
+void copyInto(int year, SolarTermTable& table, std::size_t offset) {
+    if (year < kFirstTableYear || year > kLastTableYear) {
+        for (std::size_t i = 0; i < 24; ++i) table[offset + i] = SolarTermEntry{};
+        return;
+    }
+    // The reference from cachedYear stays valid only until the next call: copy before asking again.
+    const YearSolarTerms& terms = cachedYear(year);
     for (std::size_t i = 0; i < terms.size(); ++i) table[offset + i] = terms[i];
 }
 
@@ -102,14 +108,15 @@ int solarTermIndexAtPosition(int position) {
 }
 
 YearSolarTerms solarTermsOfYear(int year) {
+    if (year < kFirstTableYear || year > kLastTableYear) return {};
     return cachedYear(year);
 }
 
 void fillSolarTermTable(int year, SolarTermTable& table) {
-    // The reference from cachedYear stays valid only until the next call: copy before asking again.
-    copyInto(cachedYear(year), table, 0);
-    copyInto(cachedYear(year - 1), table, kPreviousYearOffset);
-    copyInto(cachedYear(year + 1), table, kNextYearOffset);
+    copyInto(year, table, 0);
+    copyInto(year > kFirstTableYear - 1 ? year - 1 : kFirstTableYear - 1, table,
+             kPreviousYearOffset);
+    copyInto(year < kLastTableYear + 1 ? year + 1 : kLastTableYear + 1, table, kNextYearOffset);
 }
 
 SolarTermTable solarTermTable(int year) {

@@ -27,6 +27,10 @@ int solarTermIndexAtPosition(int position);
 
 using YearSolarTerms = std::array<SolarTermEntry, 24>;
 
+// Years with a table; outside them every entry is empty (zero numbers, empty texts).
+inline constexpr int kFirstTableYear = 1;
+inline constexpr int kLastTableYear = 9999;
+
 // The 24 terms of Gregorian year `year` in date order, 小寒 first and 冬至 last, so that entry
 // 2(m-1) is the 節 that opens calendar month m and 2(m-1)+1 its middle term (JST). Each term is
 // found once: the year is sampled every 15 days from January 1 (the last term at or before each

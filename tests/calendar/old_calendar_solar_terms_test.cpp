@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <thread>
 #include <vector>
 
@@ -150,6 +151,23 @@ TEST(SolarTermTable, ConversionFillsTheTableOfItsYear) {
     EXPECT_EQ(q.solarTerms()[0].year, 1985);
     EXPECT_EQ(q.solarTerms()[kPreviousYearOffset].year, 1984);
     EXPECT_EQ(q.solarTerms()[kPreviousYearOffset + 2].text, solarTermsOfYear(1984)[2].text);
+}
+
+TEST(SolarTermTable, YearsWithoutATableGiveEmptyEntries) {
+    for (const int year :
+         {0, -40000, 10000, std::numeric_limits<int>::max(), std::numeric_limits<int>::min()}) {
+        const SolarTermTable table = solarTermTable(year);
+        EXPECT_EQ(table[2].year, 0) << year;
+        EXPECT_EQ(table[2].name, "") << year;
+    }
+    const SolarTermTable edge = solarTermTable(9999);
+    EXPECT_EQ(edge[2].name, "立春");
+    EXPECT_EQ(edge[kPreviousYearOffset + 2].year, 9998);
+    EXPECT_EQ(edge[kNextYearOffset + 2].year, 0);
+    const qreki::CivilMoment none =
+        qreki::dateFromDayNumber(std::numeric_limits<double>::quiet_NaN());
+    EXPECT_EQ(none.year, 0);
+    EXPECT_EQ(qreki::dateFromDayNumber(1e300).month, 0);
 }
 
 TEST(SolarTermNames, ByAngleIndexAndPosition) {
