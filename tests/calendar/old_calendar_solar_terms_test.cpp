@@ -45,28 +45,6 @@ TEST(SolarTermTable, EntryOfEachMonthIsItsOpeningTermForAllSupportedYears) {
     }
 }
 
-TEST(SolarTermTable, SameTimesAsThePlainSamplingOfTheYearWhereItLinesUp) {
-    // The plain 15-day sampling from January 1, in the order found. Where it lines up with the
-    // months (every year here) the table must hold exactly its moments.
-    for (int year = 1312; year <= 2200; year += 7) {
-        const double start = qreki::dayNumber(year, 1, 1);
-        std::vector<qreki::TermMoment> sampled;
-        for (int offset = 0; offset <= 390 && sampled.size() < 24; offset += 15) {
-            const qreki::TermMoment t = qreki::lastTermAtOrBefore(start + offset, 15);
-            if (qreki::dateFromDayNumber(t.dayNumber).year == year) sampled.push_back(t);
-        }
-        ASSERT_EQ(sampled.size(), 24u) << year;
-        const YearSolarTerms terms = solarTermsOfYear(year);
-        for (std::size_t i = 0; i < 24; ++i) {
-            ASSERT_EQ(terms[i].nameIndex, static_cast<int>(std::floor(sampled[i].angle / 15 + 1)));
-            const qreki::CivilMoment c = qreki::dateFromDayNumber(sampled[i].dayNumber);
-            ASSERT_EQ(terms[i].day, c.day) << year << " " << i;
-            ASSERT_EQ(terms[i].minute, c.minute) << year << " " << i;
-            ASSERT_EQ(terms[i].second, c.second) << year << " " << i;
-        }
-    }
-}
-
 TEST(SolarTermTable, RepairsSamplesThatMeetATermTwiceOrMissOne) {
     // The samples of 2000 with 立春 (315°) left out and 雨水 (330°) and 夏至 (90°) met twice, out
     // of order: the table must come out the same, 立春 searched afresh (within a second).
@@ -137,7 +115,6 @@ TEST(SolarTermTable, SeventyTwoEntriesAndTheSameValuesWithOrWithoutTheCache) {
         EXPECT_EQ(fresh[i].text, cached[i].text);
         EXPECT_EQ(fresh[i].nameIndex, cached[i].nameIndex);
     }
-    EXPECT_EQ(table[0].text.size(), std::string("2024/01/06 05:49:00").size());
 }
 
 TEST(SolarTermTable, ConversionFillsTheTableOfItsYear) {
@@ -168,18 +145,6 @@ TEST(SolarTermTable, YearsWithoutATableGiveEmptyEntries) {
         qreki::dateFromDayNumber(std::numeric_limits<double>::quiet_NaN());
     EXPECT_EQ(none.year, 0);
     EXPECT_EQ(qreki::dateFromDayNumber(1e300).month, 0);
-}
-
-TEST(SolarTermNames, ByAngleIndexAndPosition) {
-    EXPECT_EQ(solarTermName(1), "春分");
-    EXPECT_EQ(solarTermName(22), "立春");
-    EXPECT_EQ(solarTermName(24), "啓蟄");
-    EXPECT_EQ(solarTermName(0), "");
-    EXPECT_EQ(solarTermName(25), "");
-    EXPECT_EQ(solarTermIndexAtPosition(0), 20);
-    EXPECT_EQ(solarTermIndexAtPosition(5), 1);
-    EXPECT_EQ(solarTermIndexAtPosition(23), 19);
-    EXPECT_EQ(solarTermIndexAtPosition(24), 0);
 }
 
 }  // namespace

@@ -47,6 +47,10 @@ TEST(TaiwanFile, RowsCoverConsecutiveDaysAcrossMonthEnds) {
     EXPECT_FALSE(taiwanLookup(t, 2001, 3, 21));
     expectDate(t, 2002, 3, 29, 2, 29, -1);  // missing fourth field: normal month
     EXPECT_FALSE(taiwanLookup(t, 2023, 2, 29)) << "a date that does not exist";
+    // Where rows overlap the first one wins.
+    const TaiwanTable overlap = parseTaiwanText("1923/11/08,10/01,30,h\n1923/11/01,09/01,30,u\n");
+    expectDate(overlap, 1923, 11, 10, 10, 3, -1);
+    expectDate(overlap, 1923, 11, 7, 9, 7, 1);
 }
 
 TEST(TaiwanFile, MalformedLinesAreSkippedAndCounted) {
@@ -66,12 +70,6 @@ TEST(TaiwanFile, MalformedLinesAreSkippedAndCounted) {
     EXPECT_EQ(t.skippedLines, (std::vector<int>{1, 2, 3, 4, 5, 7, 8, 9, 11, 12}));
     ASSERT_EQ(t.rows.size(), 1u);
     expectDate(t, 1980, 1, 18, 12, 1, 1);
-}
-
-TEST(TaiwanFile, FirstRowWinsWhereRowsOverlap) {
-    const TaiwanTable t = parseTaiwanText("1923/11/08,10/01,30,h\n1923/11/01,09/01,30,u\n");
-    expectDate(t, 1923, 11, 10, 10, 3, -1);
-    expectDate(t, 1923, 11, 7, 9, 7, 1);
 }
 
 std::string repeatedRows(int count) {

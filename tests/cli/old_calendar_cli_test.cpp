@@ -36,35 +36,6 @@ TEST(OldCalendarCli, JsonOfADate) {
     }
 }
 
-TEST(OldCalendarCli, TextOfALeapMonthDay) {
-    int status = -1;
-    const std::string out = cli("old-calendar --date 2023/03/22", &status);
-    ASSERT_EQ(status, 0);
-    EXPECT_NE(out.find("閏2月1日"), std::string::npos) << out;
-    EXPECT_NE(out.find("六曜"), std::string::npos) << out;
-}
-
-TEST(OldCalendarCli, TaiwanVariantReadsTheFileOfTheApplicationFolder) {
-    testing::TempDir home;
-    home.write("QrekiTaiwan.txt", "2000/01/01,05/01,30,u\r\n");
-    int status = -1;
-    const std::string out =
-        testing::runCommand("SUIMEI_HOME='" + home.path().string() + "' '" + SUIMEI_CLI_PATH +
-                                "' old-calendar --date 2000/01/02 --taiwan --json",
-                            &status);
-    ASSERT_EQ(status, 0);
-    const nlohmann::json j = nlohmann::json::parse(out);
-    EXPECT_EQ(j["lunarMonth"], 5);
-    EXPECT_EQ(j["lunarDay"], 2);
-    EXPECT_EQ(j["leapFlag"], 1);
-    const std::string missing =
-        testing::runCommand("SUIMEI_HOME=/nonexistent '" + std::string(SUIMEI_CLI_PATH) +
-                                "' old-calendar --date 1966/01/21 --taiwan 2>&1 >/dev/null",
-                            &status);
-    EXPECT_EQ(status, 0) << "the Japanese result still comes";
-    EXPECT_NE(missing.find("QrekiTaiwan.txt ファイルが見つかりません!!"), std::string::npos);
-}
-
 TEST(SolarTermsCli, TwentyFourTermsOfAYear) {
     int status = -1;
     const nlohmann::json j = nlohmann::json::parse(cli("solar-terms --year 2024 --json", &status));
