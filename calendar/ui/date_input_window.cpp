@@ -21,6 +21,7 @@ DateInputWindow::DateInputWindow(QWidget* parent) : QDialog(parent) {
     calendar_->setObjectName("calendar");
     calendar_->setDateRange(firstDate(), lastDate());
     calendar_->setGridVisible(true);
+    calendar_->setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
     calendar_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
 
     auto* previousYear = new QPushButton("前の年", this);

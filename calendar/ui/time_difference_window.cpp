@@ -7,15 +7,10 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "app/ui/settings_window_text.h"
 #include "calendar/time_difference.h"
 
 namespace suimei {
-
-namespace {
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-}  // namespace
 
 TimeDifferenceWindow::TimeDifferenceWindow(QWidget* parent) : QDialog(parent) {
     setObjectName("TimeDifferenceWindow");
@@ -37,10 +32,11 @@ TimeDifferenceWindow::TimeDifferenceWindow(QWidget* parent) : QDialog(parent) {
         const TimeDifferenceRow r = timeDifferenceRow(row);
         grid_->setItem(row - 1, 0, new QTableWidgetItem(qs(r.city)));
         auto* minutes = new QTableWidgetItem(qs(r.minutesText) + "分");
-        minutes->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        minutes->setTextAlignment(Qt::AlignCenter);
         grid_->setItem(row - 1, 1, minutes);
     }
-    grid_->resizeRowsToContents();
+    grid_->setFocusPolicy(Qt::NoFocus);
+    grid_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
 
     closeButton_ = new QPushButton("閉じる", this);
     closeButton_->setObjectName("closeButton");
@@ -54,7 +50,7 @@ TimeDifferenceWindow::TimeDifferenceWindow(QWidget* parent) : QDialog(parent) {
     layout->addWidget(note);
     layout->addWidget(grid_, 1);
     layout->addLayout(buttons);
-    resize(300, 560);
+    resize(300, 600);
 }
 
 }  // namespace suimei
