@@ -13,6 +13,10 @@
 namespace suimei {
 
 class Tmandata;
+class TQrekiMod;
+struct SolarFacts;
+struct OldCalendarDate;
+struct NineStarKi;
 
 struct CivilDate {
     int year = 0, month = 0, day = 0;
@@ -61,6 +65,9 @@ struct PillarCell {
     std::string stemPicture;    // "kinoe.bmp" .. "null.bmp"; empty when pictures are off
     std::string branchPicture;  // "tree.bmp" .. "null.bmp"; empty when pictures are off
     std::string mark;           // "○", "×", "△" or "-"
+    // The stem's nature text from the stem table ("木の兄（木材になる木）"); a click on the stem
+    // button shows it followed by " を表します". Empty for no stem (a missing hour).
+    std::string stemMeaning;
 };
 
 // A relation line between neighbouring pillar columns (from < to in display order).
@@ -147,12 +154,25 @@ class AppraisalRunner {
     Tmandata& partner() { return *partner_; }
     // The texts and values of the chart page from the last completed run.
     const AppraisalDisplay& display() const { return display_; }
+    // The solar facts, old-calendar date and nine stars of the last completed run.
+    const SolarFacts& solarFacts() const { return *facts_; }
+    const OldCalendarDate& oldCalendarDate() const { return *oldDate_; }
+    const NineStarKi& nineStars() const { return *stars_; }
+    // The old-calendar converter the runs share (its Taiwan table, its solar-term table).
+    TQrekiMod& oldCalendar() { return *qreki_; }
+    // Reads QrekiTaiwan.txt for the Taiwan variant (notices as the converter gives them).
+    void loadTaiwanFile(Notifier& notifier);
 
   private:
     AppPaths paths_;
     std::unique_ptr<Tmandata> current_;
     std::unique_ptr<Tmandata> partner_;
+    std::unique_ptr<TQrekiMod> qreki_;
     AppraisalDisplay display_;
+    // Held behind pointers so that this header needs none of their definitions.
+    std::unique_ptr<SolarFacts> facts_;
+    std::unique_ptr<OldCalendarDate> oldDate_;
+    std::unique_ptr<NineStarKi> stars_;
 };
 
 }  // namespace suimei

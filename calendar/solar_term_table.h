@@ -1,5 +1,6 @@
 #pragma once
-// The table of the 24 solar terms (二十四節気) of a year and its two neighbours, to the minute, JST.
+// The table of the 24 solar terms (二十四節気) of a year and its two neighbours, to the minute,
+// JST.
 
 #include <array>
 #include <string>
@@ -9,9 +10,10 @@ namespace suimei {
 struct SolarTermEntry {
     int year = 0, month = 0, day = 0;  // Gregorian date, JST
     int hour = 0, minute = 0, second = 0;
-    int nameIndex = 0;  // 1..24 by solar longitude: 1 = 春分 (0°), 2 = 清明, ... 24 = 啓蟄; 0 = none
-    std::string text;   // "yyyy/mm/dd hh:mm:ss"
-    std::string name;   // "立春", ...
+    int nameIndex =
+        0;  // 1..24 by solar longitude: 1 = 春分 (0°), 2 = 清明, ... 24 = 啓蟄; 0 = none
+    std::string text;  // "yyyy/mm/dd hh:mm:ss"
+    std::string name;  // "立春", ...
 };
 
 // Entries 0..23: the terms of the year itself in date order, so that entry 2(m-1) is the 節 that

@@ -13,6 +13,8 @@
 
 #include "app/notifier.h"
 #include "calendar/types.h"
+#include "chart/pattern.h"
+#include "chart/relations.h"
 #include "chart/schools.h"
 
 namespace suimei {
@@ -155,6 +157,70 @@ class Tmandata {
     // Tsango, Thogou, Tsigou, Toki, Tsankei, Tjikei, declared in this order so the constructor
     // creates them in it), the element tallies, points and ranks, and the operations that fill
     // them. Members are added here; the rest of this class stays as it is.
+
+    // Relation objects of the four natal pillars (干合 三合 方合 支合 冲 三刑 自刑).
+    Tkango stemCombination;
+    Tsango threeCombination;
+    Thogou directionalCombination;
+    Tsigou branchPairCombination;
+    Toki branchClash;
+    Tsankei threePunishment;
+    Tjikei selfPunishment;
+
+    // Day-master points (0..11) and the four per-pillar points of the bar chart.
+    int dayMasterPoints = 0;
+    int yearPoints = 0;
+    int monthPoints = 0;
+    int dayPoints = 0;
+    int hourPoints = 0;
+
+    // Element tallies, indexed by element 1..5 (木火土金水), index 0 unused.
+    ElementArray elementStemCount{};
+    ElementArray elementBranchTally{};
+    ElementArray elementPoints{};
+    ElementArray elementRank{};
+    std::array<RankedElement, 6> rankedElements{};  // [1..5] most points first
+
+    // The four pillars as plain stems and branches, year first.
+    FourPillars fourPillars() const;
+
+    // Relations: each recomputes one object from the pillars; a missing hour takes no part.
+    void detectStemCombinations();
+    void detectThreeCombinations();
+    void detectDirectionalCombinations();
+    void detectBranchPairCombinations();
+    void detectClashes();
+    void detectPunishments();
+    void detectSelfPunishments();
+    void detectRelations();  // the seven above, in this order
+    void detectPillarClashFlags();
+
+    // Strength: season label with month command, relation score, stage score (from the
+    // dayMasterStage values), total; then the day-master points (after the clash flags).
+    void computeSeasonLabel();
+    void computeRelationScore();
+    void computeStageScore();
+    void computeStrengthTotal();
+
+    // Useful stem and climate stem, climate elements, favourable and unfavourable elements
+    // (after computeElementTally and decidePattern).
+    void computeUsefulStem();
+    void computeClimateElements();
+    void computeFavourableElements(Notifier& notifier);
+    void computeUnfavourableElements();
+
+    // Favourable and unfavourable slots as 1-based arrays (index 0 unused).
+    ElementSlots favourableSlots() const;
+    ElementSlots unfavourableSlots() const;
+    // The reader's override: the elements marked liked (index 1..5) become the favourable ones,
+    // the rest the unfavourable ones. More than three on either side is refused with its
+    // message and nothing changes (false).
+    bool overrideFavourableElements(const std::array<bool, 6>& liked, Notifier& notifier);
+
+    // Everything after the chart's own derivations, in the appraisal order: clash flags,
+    // strength, day-master points, tallies, pattern, useful stem, climate, favourable and
+    // unfavourable elements, then the seven relations.
+    void analyseChart(Notifier& notifier);
     // ==== END relations / element tallies / pattern block ======================================
 
     // ---- Operations --------------------------------------------------------------------------
