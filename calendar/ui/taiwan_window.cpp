@@ -89,8 +89,11 @@ TaiwanCalendarWindow::TaiwanCalendarWindow(AppPaths paths, Notifier& notifier, Q
     layout->addWidget(fileMemo_, 1);
     layout->addLayout(side);
     resize(720, 520);
+}
 
-    load();
+void TaiwanCalendarWindow::showEvent(QShowEvent* event) {
+    if (!loaded_) load();
+    QDialog::showEvent(event);
 }
 
 QString TaiwanCalendarWindow::fileText() const {
@@ -98,6 +101,7 @@ QString TaiwanCalendarWindow::fileText() const {
 }
 
 void TaiwanCalendarWindow::load() {
+    loaded_ = true;
     // The notices of a missing or over-long file are the module's own.
     loadTaiwanFile(paths_, notifier_);
     const auto bytes = readFileBytes(paths_.file(kTaiwanFileName));

@@ -16,8 +16,9 @@ namespace suimei {
 class TaiwanCalendarWindow : public QDialog {
     Q_OBJECT
   public:
-    // Reads the file at once (a missing file or one of more than 500 lines is told through the
-    // notifier, as the old-calendar module tells it).
+    // The file is read when the window is first shown, so that making the window at start-up
+    // tells nothing; a missing file or one of more than 500 lines is then told through the
+    // notifier, as the old-calendar module tells it.
     TaiwanCalendarWindow(AppPaths paths, Notifier& notifier, QWidget* parent = nullptr);
 
     QString fileText() const;
@@ -28,6 +29,9 @@ class TaiwanCalendarWindow : public QDialog {
   signals:
     // 保存して閉じる wrote the file: whoever keeps the Taiwan table reads it again.
     void fileSaved();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
 
   private:
     void load();
@@ -42,6 +46,7 @@ class TaiwanCalendarWindow : public QDialog {
     QSpinBox* month_ = nullptr;
     QSpinBox* day_ = nullptr;
     QPushButton* save_ = nullptr;
+    bool loaded_ = false;
 };
 
 }  // namespace suimei

@@ -39,6 +39,7 @@ class TaiwanWindowTest : public ::testing::Test {
 TEST_F(TaiwanWindowTest, ShowsTheFileAndLooksUpDates) {
     dir.write("QrekiTaiwan.txt", kFileBytes);
     TaiwanCalendarWindow window(paths, notifier);
+    window.show();
     EXPECT_EQ(window.windowTitle(), "台湾方式旧暦　カスタマイズファイル");
     EXPECT_TRUE(notifier.empty());
     EXPECT_EQ(window.fileText(), "1923/11/08,10/01,30,h\n2001/05/23,04/01,29,u\nメモ");
@@ -57,6 +58,7 @@ TEST_F(TaiwanWindowTest, ShowsTheFileAndLooksUpDates) {
 TEST_F(TaiwanWindowTest, LookupReadsTheMemoAsEdited) {
     dir.write("QrekiTaiwan.txt", kFileBytes);
     TaiwanCalendarWindow window(paths, notifier);
+    window.show();
     memo(window, "fileMemo")->appendPlainText("1950/01/18,12/01,29,h");
     EXPECT_EQ(window.lookupText(1950, 1, 20), "平月 12月3日");
 }
@@ -64,10 +66,10 @@ TEST_F(TaiwanWindowTest, LookupReadsTheMemoAsEdited) {
 TEST_F(TaiwanWindowTest, SaveWritesCp932WithCrlfAndCloses) {
     dir.write("QrekiTaiwan.txt", kFileBytes);
     TaiwanCalendarWindow window(paths, notifier);
+    window.show();
     int saved = 0;
     QObject::connect(&window, &TaiwanCalendarWindow::fileSaved, [&] { ++saved; });
     memo(window, "fileMemo")->appendPlainText("1950/01/18,12/01,29,h");
-    window.show();
     window.findChild<QPushButton*>("saveButton")->click();
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(saved, 1);
@@ -77,8 +79,8 @@ TEST_F(TaiwanWindowTest, SaveWritesCp932WithCrlfAndCloses) {
 TEST_F(TaiwanWindowTest, TextWithoutACp932FormKeepsTheOldFile) {
     dir.write("QrekiTaiwan.txt", kFileBytes);
     TaiwanCalendarWindow window(paths, notifier);
-    memo(window, "fileMemo")->appendPlainText("\xF0\x9F\x98\x80");  // an emoji
     window.show();
+    memo(window, "fileMemo")->appendPlainText("\xF0\x9F\x98\x80");  // an emoji
     window.findChild<QPushButton*>("saveButton")->click();
     EXPECT_TRUE(window.isVisible());
     ASSERT_EQ(notifier.notices.size(), 1u);
@@ -86,8 +88,10 @@ TEST_F(TaiwanWindowTest, TextWithoutACp932FormKeepsTheOldFile) {
     EXPECT_EQ(readFileBytes(file()).value_or(""), kFileBytes);
 }
 
-TEST_F(TaiwanWindowTest, MissingFileIsToldAndSavingCreatesIt) {
+TEST_F(TaiwanWindowTest, MissingFileIsToldWhenShownAndSavingCreatesIt) {
     TaiwanCalendarWindow window(paths, notifier);
+    EXPECT_TRUE(notifier.empty()) << "made at start-up, the window tells nothing";
+    window.show();
     ASSERT_EQ(notifier.notices.size(), 1u);
     EXPECT_EQ(notifier.lastText(), "QrekiTaiwan.txt ファイルが見つかりません!!");
     EXPECT_EQ(window.fileText(), "");
@@ -99,6 +103,7 @@ TEST_F(TaiwanWindowTest, MissingFileIsToldAndSavingCreatesIt) {
 TEST_F(TaiwanWindowTest, UnreadableFileIsNotOfferedForEditing) {
     dir.write("QrekiTaiwan.txt", std::string("1923/11/08,10/01,30,h\r\n\x81\x20\r\n"));
     TaiwanCalendarWindow window(paths, notifier);
+    window.show();
     EXPECT_FALSE(window.findChild<QPushButton*>("saveButton")->isEnabled());
     EXPECT_FALSE(notifier.empty());
 }
