@@ -62,6 +62,7 @@ TEST(SideWindowLayout, NoCaptionIsCutOff) {
     dateWindow->stepYears(-1);
     windows.emplace_back("date_input", std::move(dateWindow));
     auto taiwan = std::make_unique<TaiwanCalendarWindow>(paths, notifier);
+    taiwan->show();  // the file is read when the window is first shown
     taiwan->findChild<QAbstractButton*>("lookupButton")->click();
     windows.emplace_back("taiwan", std::move(taiwan));
     auto tables = std::make_unique<TZokanDBfrm>();
