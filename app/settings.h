@@ -28,11 +28,11 @@
 #include "app/app_paths.h"
 #include "app/notifier.h"
 #include "calendar/types.h"
+#include "chart/schools.h"
 
 namespace suimei {
 
-inline constexpr int kHiddenStemSchoolCount = 6;   // 0..5
-inline constexpr int kTwelveStageSchoolCount = 3;  // 0..2
+inline constexpr int kTwelveStageSchoolCount = kStageSchoolCount;  // 0..2
 
 // Weights of a luck period's (and a year's) element on the chart's elements, for the life-long
 // element graph.

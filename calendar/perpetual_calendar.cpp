@@ -1,5 +1,7 @@
 #include "calendar/perpetual_calendar.h"
 
+#include "calendar/pillars.h"
+
 #include <algorithm>
 #include <charconv>
 #include <optional>
@@ -211,12 +213,6 @@ Pillar advancedPillar(int stem, int branch, long long k) {
 
 // Hour pillar of birth-time index 0..12 (12 = 23:00-00:00, taking the 子 stem of the next day);
 // {0, 0} for index 13 (unknown) and anything else.
-Pillar hourPillarOfTimeIndex(int dayStem, int index) {
-    if (!isStem(dayStem) || index < 0 || index > 12) return {};
-    const int stem = floorMod(2 * floorMod(dayStem - 1, 5) + index, 10) + 1;
-    return {static_cast<Stem>(stem), static_cast<Branch>(index % 12 + 1)};
-}
-
 std::string shownPath(const fs::path& p) {
     std::error_code ec;
     const fs::path full = fs::absolute(p, ec);
@@ -333,7 +329,7 @@ bool Treki::lookupBirthPillars(int month, int day, int birthTimeIndex, BirthPill
     const EtoYear& yearSource = needsPreviousYear ? prev : cur;
     p.year = {static_cast<Stem>(yearSource.yearStem), static_cast<Branch>(yearSource.yearBranch)};
 
-    p.hour = hourPillarOfTimeIndex(p.day.stem, birthTimeIndex);
+    p.hour = hourPillarFromIndex(p.day.stem, birthTimeIndex);
     out = p;
     return true;
 }
