@@ -65,6 +65,9 @@ struct PillarCell {
     std::string stemPicture;    // "kinoe.bmp" .. "null.bmp"; empty when pictures are off
     std::string branchPicture;  // "tree.bmp" .. "null.bmp"; empty when pictures are off
     std::string mark;           // "○", "×", "△" or "-"
+    // The stem's nature text from the stem table ("木の兄（木材になる木）"); a click on the stem
+    // button shows it followed by " を表します". Empty for no stem (a missing hour).
+    std::string stemMeaning;
 };
 
 // A relation line between neighbouring pillar columns (from < to in display order).

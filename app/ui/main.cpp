@@ -1,0 +1,120 @@
+// The desktop program: title window, one instance only, settings, start-up sound, screen check,
+// then the main window until it closes.
+//
+// --startup-timing: prints the time from process start to the main window shown, then quits.
+
+#include <QApplication>
+#include <QDate>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QScreen>
+#include <QTimer>
+#include <cstdio>
+
+#include "app/app_paths.h"
+#include "app/appraisal.h"
+#include "app/settings.h"
+#include "app/ui/main_window.h"
+#include "app/ui/qt_notifier.h"
+#include "app/ui/screen_check.h"
+#include "app/ui/sound_player.h"
+#include "app/ui/start_up.h"
+#include "app/ui/title_window.h"
+
+namespace {
+
+// The main window's appraisal run, bound to the engine's runner.
+class RunnerBackend : public suimei::AppraisalBackend {
+  public:
+    explicit RunnerBackend(suimei::AppraisalRunner& runner) : runner_(runner) {}
+    suimei::AppraisalStatus run(const suimei::AppraisalInput& input,
+                                suimei::Notifier& notifier) override {
+        return runner_.run(input, notifier);
+    }
+    bool hasRun() const override { return runner_.hasRun(); }
+    const suimei::AppraisalDisplay& display() const override { return runner_.display(); }
+
+  private:
+    suimei::AppraisalRunner& runner_;
+};
+
+// --startup-timing: reports once the button bar, the last part of the window, has been painted.
+class FirstPaintProbe : public QObject {
+  public:
+    explicit FirstPaintProbe(const QElapsedTimer& sinceMain) : sinceMain_(sinceMain) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !reported_) {
+            reported_ = true;
+            QTimer::singleShot(0, this, [this] {
+                std::printf("main window shown: %.0f ms after process start (%lld ms after main)\n",
+                            suimei::processAgeMilliseconds(),
+                            static_cast<long long>(sinceMain_.elapsed()));
+                std::fflush(stdout);
+                QApplication::quit();
+            });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    const QElapsedTimer& sinceMain_;
+    bool reported_ = false;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QElapsedTimer sinceMain;
+    sinceMain.start();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("suimei"));
+    QApplication::setApplicationVersion(QStringLiteral("8.0"));
+    const bool timing = QApplication::arguments().contains(QStringLiteral("--startup-timing"));
+    suimei::installJapaneseFontFallbacks();
+
+    auto* title = new suimei::Ttitlefrm;
+    title->show();
+    app.processEvents();
+
+    suimei::QtNotifier notifier;
+    suimei::SingleInstanceLock lock;
+    if (!lock.acquire()) {
+        title->close();
+        notifier.info(suimei::kAlreadyRunningText);
+        return 1;
+    }
+
+    const suimei::AppPaths paths = suimei::AppPaths::fromEnvironment(argv[0]);
+    const QString appDir = QString::fromStdString(paths.appDir().string());
+    const suimei::SettingsStore store(paths);
+    suimei::Settings settings = store.load();
+
+    suimei::WavSoundPlayer sound(appDir);
+    if (settings.startupSound) sound.play(suimei::startUpSoundFor(QDate::currentDate()));
+
+    suimei::AppraisalRunner runner(paths);
+    RunnerBackend backend(runner);
+    suimei::Tmenufrm mainWindow(backend, settings, store, notifier);
+    notifier.setParent(&mainWindow);
+    mainWindow.setAppDir(appDir);
+    mainWindow.setSoundPlayer(&sound);
+
+    if (!suimei::screenIsLargeEnough(QGuiApplication::primaryScreen())) {
+        title->close();
+        suimei::ScreenNoticeWindow notice;
+        notice.exec();
+        return 0;
+    }
+
+    FirstPaintProbe probe(sinceMain);
+    if (timing) {
+        if (QWidget* bar = mainWindow.findChild<QWidget*>(QStringLiteral("Panel1"))) {
+            bar->installEventFilter(&probe);
+        }
+    }
+    mainWindow.show();
+    title->close();
+    return QApplication::exec();
+}

@@ -1,0 +1,141 @@
+#pragma once
+// The main window Tmenufrm: the client entry page, the chart page and the other pages in a tabbed
+// notebook, and the bottom button bar that runs the appraisal and opens the other windows. The
+// window holds no chart rule: the appraisal run produces an AppraisalDisplay and the window shows
+// it.
+
+#include <QDate>
+#include <QHash>
+#include <QMainWindow>
+#include <QStringList>
+#include <QUrl>
+#include <functional>
+
+#include "app/appraisal.h"
+#include "app/notifier.h"
+#include "app/settings.h"
+
+class QAbstractButton;
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QTabWidget;
+
+namespace suimei {
+
+class ChartPage;
+class SoundPlayer;
+
+// The engine side of the main window: the appraisal run and what it leaves behind. The program
+// binds it to AppraisalRunner; tests give their own.
+class AppraisalBackend {
+  public:
+    virtual ~AppraisalBackend() = default;
+    virtual AppraisalStatus run(const AppraisalInput& input, Notifier& notifier) = 0;
+    // True once a run has completed.
+    virtual bool hasRun() const = 0;
+    // The chart page's facts of the last completed run.
+    virtual const AppraisalDisplay& display() const = 0;
+    // The chart as handed to the companion programs; day stem 0 (nothing to hand over) unless
+    // the binding supplies it.
+    virtual ChartHandOff chartHandOff() const { return {}; }
+};
+
+// Messages of the main window.
+inline constexpr char kNotRunYetText[] = "鑑定実行していません。先に鑑定を行って下さい。";
+inline constexpr char kChartPageBeforeRunText[] = "鑑定ボタンをまず押下して鑑定を行って下さい。";
+inline constexpr char kSettingsBeforeRunText[] =
+    "起動後、一度も鑑定ボタン押していません。設定の前に鑑定を行って下さい。";
+inline constexpr char kWindowNotReadyText[] = "この画面はまだ用意されていません。";
+inline constexpr char kKampoMissingText[] =
+    "漢方医学ソフトは、まだセットアップが完了していません。DVDROMからセットアップを実行してください"
+    "。";
+inline constexpr char kKeimyakuMissingText[] =
+    "経脈医学ソフトは、まだセットアップが完了していません。DVDROMからセットアップを実行してください"
+    "。";
+inline constexpr char kStemMeaningSuffix[] = " を表します";
+
+// File names of the companion programs in the application folder.
+inline constexpr char kKampoProgram[] = "kanpou-igaku";
+inline constexpr char kKeimyakuProgram[] = "keimyaku-igaku";
+
+class Tmenufrm : public QMainWindow {
+    Q_OBJECT
+  public:
+    // The page captions, in notebook order.
+    static const QStringList& pageCaptions();
+
+    // settings: the run-time values (the settings window changes them at once); store: the INI
+    // file.
+    Tmenufrm(AppraisalBackend& backend, Settings& settings, const SettingsStore& store,
+             Notifier& notifier, QWidget* parent = nullptr);
+    ~Tmenufrm() override;
+
+    // Application folder: glyph pictures, help page, companion programs.
+    void setAppDir(const QString& dir);
+    void setSoundPlayer(SoundPlayer* player) { sound_ = player; }
+    // "Today" for the runs; the system date when not set.
+    void setToday(const QDate& today) { today_ = today; }
+    // Opens a web address (the help page); QDesktopServices when not set.
+    void setUrlOpener(std::function<bool(const QUrl&)> open) { openUrl_ = std::move(open); }
+    // Starts an outside program by path; a detached process when not set.
+    void setProgramStarter(std::function<bool(const QString&)> start) {
+        startProgram_ = std::move(start);
+    }
+    // Connects the button (or chart click) of that object name to the window it opens:
+    // "calenbtn", "jisabtn", "envsetbtn", "hounb", "tuki2", "nencap", ... Buttons without an opener
+    // say that their window is not available yet.
+    void setSideWindowOpener(const QString& name, std::function<void()> open);
+
+    // The appraisal button: runs the appraisal and shows the chart page.
+    void okbtnClick();
+    // Shows the facts of a run on the chart page (the run calls it; also for a given display).
+    void showAppraisal(const AppraisalDisplay& display);
+    // Writes the `user` hand-off for the companion programs; false when nothing was written.
+    bool writeCompanionHandOff();
+    // Switches to the page of that caption; false when there is none.
+    bool showPage(const QString& caption);
+
+    // The birth-date field (the calendar window writes into it).
+    QString birthDateText() const;
+    void setBirthDateText(const QString& text);
+    // Help context of the current page (37, 50, 51, 52, 39; 0 for none).
+    int helpContext() const;
+
+    QTabWidget* notebook() const { return notebook_; }
+    ChartPage* chartPage() const { return chartPage_; }
+
+  private:
+    QWidget* buildEntryPage();
+    QWidget* buildButtonBar();
+    QWidget* buildEmptyPage(const QString& caption);
+    void connectWindowButtons();
+    void windowButtonClick(const QString& name, bool needsRun);
+    void openSideWindow(const QString& name);
+    void companionClick(bool kampo);
+    void helpClick();
+    void stemClick(int column);
+    void TabbedNotebook1Change(int page);
+    AppraisalInput collectInput() const;
+
+    AppraisalBackend& backend_;
+    Settings& settings_;
+    const SettingsStore& store_;
+    Notifier& notifier_;
+    SoundPlayer* sound_ = nullptr;
+    QString appDir_;
+    QDate today_;
+    std::function<bool(const QUrl&)> openUrl_;
+    std::function<bool(const QString&)> startProgram_;
+    QHash<QString, std::function<void()>> openers_;
+
+    QTabWidget* notebook_ = nullptr;
+    ChartPage* chartPage_ = nullptr;
+    QLineEdit* simei_ = nullptr;
+    QLineEdit* birthday_ = nullptr;
+    QComboBox* timeb_ = nullptr;
+    QComboBox* sex_ = nullptr;
+    QPlainTextEdit* memo_ = nullptr;
+};
+
+}  // namespace suimei

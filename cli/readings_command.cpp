@@ -1,0 +1,46 @@
+// suimei-cli readings --check: looks up every key the readers can form, in the staged tables and
+// files of the application directory, and lists each key that has no passage.
+
+#include <cstdio>
+
+#include "app/app_paths.h"
+#include "cli/command.h"
+#include "readings/key_coverage.h"
+
+namespace suimei::cli {
+namespace {
+
+const char* storeName(PassageStore store) {
+    switch (store) {
+        case PassageStore::Table:
+            return "table";
+        case PassageStore::SectionFile:
+            return "section";
+        case PassageStore::AnnualImagery:
+            return "imagery";
+    }
+    return "";
+}
+
+int runReadings(const Args& args) {
+    args.allowOnly({"check", "app"});
+    if (!args.has("check")) throw UsageError{"expected --check"};
+    const AppPaths paths =
+        args.has("app") ? AppPaths(args.require("app")) : AppPaths::fromEnvironment();
+    const CoverageReport report = checkReadingCoverage(paths);
+    for (const CoverageGap& g : report.gaps) {
+        const FormableKey& k = g.key;
+        const std::string key = k.key1.empty() ? k.key2 : k.key1 + "/" + k.key2;
+        std::printf("missing\t%s\t%s\t%s\t%s\t%s\n", storeName(k.store), k.file.c_str(),
+                    key.c_str(), k.readers.c_str(), g.reason.c_str());
+    }
+    std::printf("%d keys checked in %s: %zu without a passage\n", report.keysChecked,
+                paths.appDir().c_str(), report.gaps.size());
+    return report.gaps.empty() ? 0 : 1;
+}
+
+const CommandRegistrar registrar(
+    {"readings", "readings --check [--app DIR]", {"check"}, &runReadings});
+
+}  // namespace
+}  // namespace suimei::cli

@@ -1,0 +1,204 @@
+#include "readings/key_coverage.h"
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <tuple>
+
+#include "calendar/types.h"
+#include "readings/passage_table.h"
+#include "readings/reading_keys.h"
+#include "readings/section_file.h"
+
+namespace suimei {
+
+namespace {
+
+// Collects keys once each, in the order first formed, remembering every reader that forms them.
+class KeyCollector {
+  public:
+    void add(const std::string& reader, PassageStore store, std::string_view file,
+             const std::string& key1, const std::string& key2) {
+        const auto id = std::make_tuple(std::string(file), key1, key2);
+        const auto it = index_.find(id);
+        if (it == index_.end()) {
+            index_.emplace(id, keys_.size());
+            keys_.push_back({reader, store, std::string(file), key1, key2});
+            return;
+        }
+        FormableKey& k = keys_[it->second];
+        if (k.readers.find(reader) == std::string::npos) k.readers += "、" + reader;
+    }
+    void table(const std::string& reader, const std::optional<PassageKey>& key) {
+        if (key) add(reader, PassageStore::Table, kPassageTableFile, key->key1, key->key2);
+    }
+    void section(const std::string& reader, std::string_view file,
+                 const std::optional<std::string>& key) {
+        if (key) add(reader, PassageStore::SectionFile, file, "", *key);
+    }
+    std::vector<FormableKey> take() { return std::move(keys_); }
+
+  private:
+    std::vector<FormableKey> keys_;
+    std::map<std::tuple<std::string, std::string, std::string>, std::size_t> index_;
+};
+
+// Values one past each end, so the builders' refusals are exercised too.
+constexpr int kStemsTried = 11;     // 0..11
+constexpr int kBranchesTried = 13;  // 0..13
+constexpr int kTenGodsTried = 11;   // 0..11
+constexpr int kStagesTried = 13;    // 0..13
+
+void socialReadings(KeyCollector& c, ReadingMode mode, KeyPillar pillar,
+                    const std::string& reader) {
+    for (int stem = 0; stem <= kStemsTried; ++stem) {
+        for (int god = 0; god <= kTenGodsTried; ++god) {
+            // Favour: the stem's element among the favourable slots or not; strength: every
+            // energy level of that element.
+            for (int favoured = 0; favoured <= 5; ++favoured) {
+                for (int level = 0; level <= 5; ++level) {
+                    const ElementSlots favourable = {0, favoured, 0, 0};
+                    ElementArray rank{};
+                    for (auto& r : rank) r = level;
+                    c.table(reader, socialTenGodKey(mode, pillar, stem, god, favourable, rank));
+                }
+            }
+        }
+    }
+}
+
+}  // namespace
+
+std::vector<FormableKey> formableReadingKeys() {
+    KeyCollector c;
+    for (int s = 0; s <= kStemsTried; ++s) c.table("日主の文章", dayMasterKey(s));
+    socialReadings(c, ReadingMode::General, KeyPillar::Year, "年柱の通変星（一般用）");
+    socialReadings(c, ReadingMode::General, KeyPillar::Month, "月柱の通変星（一般用）");
+    socialReadings(c, ReadingMode::Professional, KeyPillar::Year, "年柱の通変星（プロ用）");
+    socialReadings(c, ReadingMode::Professional, KeyPillar::Month, "月柱の通変星（プロ用）");
+    const std::pair<KeyPillar, const char*> stagePages[] = {{KeyPillar::Year, "年柱の十二運"},
+                                                            {KeyPillar::Month, "月柱の十二運"},
+                                                            {KeyPillar::Day, "日柱の十二運"}};
+    for (const auto& [pillar, reader] : stagePages) {
+        for (int st = 0; st <= kStagesTried; ++st) c.table(reader, pillarStageKey(pillar, st));
+    }
+    for (int b = 0; b <= kBranchesTried; ++b) {
+        for (int s = 0; s <= kStemsTried; ++s) c.table("調候の文章", climateKey(b, s));
+    }
+
+    for (int s = 0; s <= kStemsTried; ++s) {
+        c.section("年柱の見出し", kYearStemFile, yearStemSectionKey(s));
+    }
+    for (int b = 0; b <= kBranchesTried; ++b) {
+        c.section("月柱の見出し", kMonthBranchFile, monthBranchSectionKey(b));
+    }
+    // A chart's day pillar is one of the sixty: stem and branch of the same polarity.
+    for (int n = 1; n <= 60; ++n) {
+        const Pillar p = pillarOfSexagenary(n);
+        c.section("日柱の見出し", kDayPillarFile, dayPillarSectionKey(p.stem, p.branch));
+    }
+    for (int s = 0; s <= kStemsTried; ++s) {
+        for (int b = 0; b <= kBranchesTried; ++b) {
+            c.section("月支の調候用神", kClimateUsefulFile, climateUsefulSectionKey(s, b));
+        }
+    }
+    for (int b = 0; b <= kBranchesTried; ++b) {
+        for (int s = 0; s <= kStemsTried; ++s) {
+            c.section("日干と月支の関係", kMonthCommandFile, monthCommandSectionKey(b, s));
+        }
+    }
+    for (int g = 0; g <= kTenGodsTried; ++g) {
+        for (int st = 0; st <= kStagesTried; ++st) {
+            c.section("大運・年運の文章", kLuckReadingFile, luckSectionKey(g, st));
+        }
+    }
+
+    for (int day = 1; day <= 10; ++day) {
+        for (int year = 1; year <= 10; ++year) {
+            c.add("年運の象意", PassageStore::AnnualImagery, kAnnualImageryTableFile,
+                  std::string(stemName(day)), std::string(stemName(year)));
+        }
+    }
+    return c.take();
+}
+
+CoverageReport checkReadingCoverage(const AppPaths& paths) {
+    CoverageReport report;
+    const std::vector<FormableKey> keys = formableReadingKeys();
+    report.keysChecked = static_cast<int>(keys.size());
+
+    std::string passageError;
+    std::unique_ptr<PassageTable> passages;
+    if (auto t = Table::open(readingTablePath(paths, ReadingTableKind::Passages),
+                             readingTableDef(ReadingTableKind::Passages), false, &passageError)) {
+        passages = std::make_unique<PassageTable>(std::move(t));
+    }
+    std::string imageryError;
+    std::optional<AnnualImagery> imagery;
+    if (auto t =
+            Table::open(readingTablePath(paths, ReadingTableKind::AnnualImagery),
+                        readingTableDef(ReadingTableKind::AnnualImagery), false, &imageryError)) {
+        imagery = loadAnnualImagery(*t);
+    }
+
+    auto gap = [&](const FormableKey& k, std::string why) {
+        report.gaps.push_back({k, std::move(why)});
+    };
+    for (const FormableKey& k : keys) {
+        switch (k.store) {
+            case PassageStore::Table: {
+                if (!passages) {
+                    gap(k, passageError);
+                    break;
+                }
+                std::vector<std::string> lines;
+                if (!passages->lookup(k.key1, k.key2, lines)) {
+                    gap(k, "文章がありません");
+                } else if (lines.empty()) {
+                    gap(k, "文章が空です");
+                }
+                break;
+            }
+            case PassageStore::SectionFile: {
+                RecordingNotifier notes;
+                std::vector<std::string> lines;
+                const SectionStatus status =
+                    readSectionLines(paths.file(k.file), k.key2, lines, notes);
+                if (status == SectionStatus::KeyNotFound) {
+                    gap(k, "文章がありません");
+                } else if (status != SectionStatus::Found) {
+                    gap(k, notes.lastText());
+                } else if (lines.empty()) {
+                    gap(k, "文章が空です");
+                }
+                break;
+            }
+            case PassageStore::AnnualImagery: {
+                if (!imagery) {
+                    gap(k, imageryError);
+                    break;
+                }
+                std::size_t day = 0, year = 0;
+                for (std::size_t i = 1; i <= 10; ++i) {
+                    if (stemName(static_cast<int>(i)) == k.key1) day = i;
+                    if (stemName(static_cast<int>(i)) == k.key2) year = i;
+                }
+                std::string empty;
+                const std::pair<const AnnualImagery::Grid*, const char*> cells[] = {
+                    {&imagery->goodKeyword, "tango1"},
+                    {&imagery->badKeyword, "tango2"},
+                    {&imagery->goodHint, "hlp1"},
+                    {&imagery->badHint, "hlp2"}};
+                for (const auto& [grid, name] : cells) {
+                    if ((*grid)[day][year].empty())
+                        empty += std::string(empty.empty() ? "" : " ") + name;
+                }
+                if (!empty.empty()) gap(k, "空の欄: " + empty);
+                break;
+            }
+        }
+    }
+    return report;
+}
+
+}  // namespace suimei

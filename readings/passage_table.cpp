@@ -1,0 +1,144 @@
+#include "readings/passage_table.h"
+
+#include "app/text_codec.h"
+
+namespace suimei {
+
+namespace fs = std::filesystem;
+
+TableDef readingTableDef(ReadingTableKind kind) {
+    switch (kind) {
+        case ReadingTableKind::Passages:
+            return {{{"no", FieldType::AutoIncrement, 0},
+                     {"key1", FieldType::Text, 10},
+                     {"key2", FieldType::Text, 20},
+                     {"bun1", FieldType::Text, 30},
+                     {"memo", FieldType::Memo, 0},
+                     {"etc", FieldType::Text, 30}},
+                    {}};
+        case ReadingTableKind::AnnualImagery:
+            return {{{"nid", FieldType::Text, 10},
+                     {"k01", FieldType::Text, 10},
+                     {"k02", FieldType::Text, 10},
+                     {"tango1", FieldType::Text, 60},
+                     {"tango2", FieldType::Text, 60},
+                     {"hlp1", FieldType::Memo, 0},
+                     {"hlp2", FieldType::Memo, 0},
+                     {"etc", FieldType::Text, 30}},
+                    {}};
+        case ReadingTableKind::SixtyPillars:
+            return {{{"sex", FieldType::Text, 2},
+                     {"no", FieldType::Integer, 0},
+                     {"memo", FieldType::Memo, 0}},
+                    {}};
+        case ReadingTableKind::ConceptionDay:
+            return {{{"item1", FieldType::Text, 4},
+                     {"item2", FieldType::Text, 4},
+                     {"memo", FieldType::Memo, 0}},
+                    {}};
+    }
+    return {};
+}
+
+fs::path readingTablePath(const AppPaths& paths, ReadingTableKind kind) {
+    switch (kind) {
+        case ReadingTableKind::Passages:
+            return paths.bunDir() / std::string(kPassageTableFile);
+        case ReadingTableKind::AnnualImagery:
+            return paths.bunDir() / std::string(kAnnualImageryTableFile);
+        case ReadingTableKind::SixtyPillars:
+            return paths.bunDir() / std::string(kSixtyPillarTableFile);
+        case ReadingTableKind::ConceptionDay:
+            return paths.file(std::string(kConceptionDayTableFile));
+    }
+    return {};
+}
+
+std::unique_ptr<Table> openReadingTable(const AppPaths& paths, ReadingTableKind kind,
+                                        std::string* error) {
+    return Table::open(readingTablePath(paths, kind), readingTableDef(kind), true, error);
+}
+
+PassageTable::PassageTable(std::unique_ptr<Table> table) : table_(std::move(table)) {}
+
+std::unique_ptr<PassageTable> PassageTable::open(const AppPaths& paths, std::string* error) {
+    auto table = openReadingTable(paths, ReadingTableKind::Passages, error);
+    if (!table) return nullptr;
+    return std::make_unique<PassageTable>(std::move(table));
+}
+
+bool PassageTable::lookup(std::string_view k1, std::string_view k2,
+                          std::vector<std::string>& target) {
+    if (displayControl_) displayControl_(false);
+    Table& t = *table_;
+    t.setActiveIndex("");
+    // Moving to the first record also posts an edit in progress, so the walk sees it.
+    t.first();
+    const auto& fields = t.definition().fields;
+    const bool numbered = !fields.empty() && fields.front().type == FieldType::AutoIncrement;
+    bool found = false;
+    std::string memo;
+    if (numbered) {
+        // One pass over the stored order; the record number is the primary key.
+        long long key = 0;
+        t.forEach([&](const Record& r) {
+            const auto k1It = r.find("key1");
+            const auto k2It = r.find("key2");
+            if (k1It == r.end() || k2It == r.end() || k1It->second != k1 || k2It->second != k2) {
+                return true;
+            }
+            const auto memoIt = r.find("memo");
+            if (memoIt != r.end()) memo = memoIt->second;
+            key = std::stoll(r.at(fields.front().name));
+            found = true;
+            return false;
+        });
+        if (!found || !t.gotoKey(key)) {
+            if (t.last()) t.next();  // at the end
+        }
+    } else {
+        for (bool ok = !t.empty(); ok; ok = t.next()) {
+            if (t.field("key1") == k1 && t.field("key2") == k2) {
+                memo = t.field("memo");
+                found = true;
+                break;
+            }
+        }
+    }
+    if (found) {
+        for (auto& line : splitLines(memo)) target.push_back(std::move(line));
+    }
+    if (displayControl_) displayControl_(true);
+    return found;
+}
+
+std::vector<std::string> PassageTable::lookupLines(std::string_view k1, std::string_view k2) {
+    std::vector<std::string> lines;
+    lookup(k1, k2, lines);
+    return lines;
+}
+
+AnnualImagery loadAnnualImagery(Table& table) {
+    AnnualImagery out;
+    const std::string savedIndex = table.activeIndex();
+    table.setActiveIndex("");
+    table.forEach([&](const Record& r) {
+        if (out.rowsRead >= 100) return false;
+        const auto day = static_cast<std::size_t>(out.rowsRead / 10 + 1);
+        const auto year = static_cast<std::size_t>(out.rowsRead % 10 + 1);
+        auto get = [&](const char* name) {
+            const auto it = r.find(name);
+            return it == r.end() ? std::string() : it->second;
+        };
+        out.goodKeyword[day][year] = get("tango1");
+        out.badKeyword[day][year] = get("tango2");
+        out.goodHint[day][year] = get("hlp1");
+        out.badHint[day][year] = get("hlp2");
+        ++out.rowsRead;
+        return true;
+    });
+    table.setActiveIndex(savedIndex);
+    return out;
+}
+
+}  // namespace suimei

@@ -1,0 +1,75 @@
+#pragma once
+// The readable sources of the shipped reading data and their conversion, used by the build:
+//
+//   data/readings/kanteibun1.txt  one passage per record:
+//       @key1<TAB>key2<TAB>bun1        (bun1 and a fourth field etc may be left out)
+//       memo line
+//       memo line ...                  up to the next '@' line
+//     blank lines are ignored, lines beginning with '#' are comments.
+//   data/readings/kouun.tsv       a header line naming the fields (nid k01 k02 tango1 tango2 hlp1
+//                                 hlp2 etc), then one row per line, TAB-separated, 100 rows.
+//   data/text/*.txt               UTF-8 with LF, already in the section grammar; shipped as CP932
+//                                 with CRLF.
+//
+// Every text must have a CP932 form, since the shipped files and tables hold Shift-JIS text.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/table_store.h"
+
+namespace suimei {
+
+struct SourceProblem {
+    int line = 0;  // 1-based line of the source, 0 for the whole file
+    std::string text;
+    bool fatal = true;  // false: a warning the build prints and goes on
+};
+
+struct PassageSourceRecord {
+    int line = 0;
+    std::string key1, key2, bun1, etc;
+    std::vector<std::string> memoLines;
+};
+
+struct PassageSource {
+    std::vector<PassageSourceRecord> records;
+    std::vector<SourceProblem> problems;
+};
+
+// Parses the passage source (UTF-8; a BOM is skipped). Fatal: text before the first record, a
+// record line with fewer than two or more than four fields, an empty key1, a character without a
+// CP932 form. Warnings: a key or caption longer than its field, a record whose keys repeat an
+// earlier one (never read: the first wins), a record without a passage.
+PassageSource parsePassageSource(std::string_view text);
+
+struct ImagerySource {
+    std::vector<Record> rows;  // by field name of the annual imagery table
+    std::vector<SourceProblem> problems;
+};
+
+// Parses the annual imagery source. Fatal: a header without the table's field names, a row with
+// more fields than the header, a character without a CP932 form. Warning: not exactly 100 rows.
+ImagerySource parseImagerySource(std::string_view text);
+
+// Appends the records in source order, memo lines joined by "\n", in one transaction.
+bool fillPassageTable(Table& table, const PassageSource& source, std::string* error = nullptr);
+bool fillImageryTable(Table& table, const ImagerySource& source, std::string* error = nullptr);
+
+struct SectionText {
+    std::optional<std::string>
+        cp932;  // the file to ship, CP932 with CRLF; nullopt on a fatal error
+    std::vector<SourceProblem> problems;
+};
+
+// Checks a sectioned reading source against the grammar and converts it. Fatal: an empty line
+// inside a section, a last section without a closing "{" line, a character without a CP932 form.
+// Blank lines at the very end are dropped. Warning: a key line that repeats an earlier one.
+SectionText convertSectionSource(std::string_view text);
+
+// The first character of a UTF-8 text that has no CP932 form, nullopt when all have one.
+std::optional<std::string> firstCharWithoutCp932(std::string_view text);
+
+}  // namespace suimei

@@ -1,0 +1,182 @@
+#include "readings/key_coverage.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <functional>
+#include <iostream>
+#include <map>
+#include <set>
+
+#include "support/temp_dir.h"
+
+namespace suimei {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kToolPath = fs::path(SUIMEI_APP_DIR).parent_path() / "tools" / "make_reading_tables";
+
+int countKeys(const std::vector<FormableKey>& keys, PassageStore store, const std::string& file) {
+    int n = 0;
+    for (const auto& k : keys) n += k.store == store && k.file == file;
+    return n;
+}
+
+bool hasKey(const std::vector<FormableKey>& keys, const std::string& file, const std::string& k1,
+            const std::string& k2) {
+    for (const auto& k : keys) {
+        if (k.file == file && k.key1 == k1 && k.key2 == k2) return true;
+    }
+    return false;
+}
+
+TEST(KeyCoverage, EveryReaderFormsTheKeysOfEveryChart) {
+    const auto keys = formableReadingKeys();
+    // 10 day stems + 10 + 10 ten gods (年柱-, 月柱-) + 40 favour/strength + 36 stages + 40
+    // climates.
+    EXPECT_EQ(countKeys(keys, PassageStore::Table, "kanteibun1.db"), 146);
+    EXPECT_EQ(countKeys(keys, PassageStore::SectionFile, "nentxt.txt"), 10);
+    EXPECT_EQ(countKeys(keys, PassageStore::SectionFile, "tukitxt.txt"), 12);
+    EXPECT_EQ(countKeys(keys, PassageStore::SectionFile, "daytxt.txt"), 60);
+    EXPECT_EQ(countKeys(keys, PassageStore::SectionFile, "cyoukou.txt"), 40);
+    EXPECT_EQ(countKeys(keys, PassageStore::SectionFile, "cyoukou2.txt"), 120);
+    EXPECT_EQ(countKeys(keys, PassageStore::SectionFile, "memo3.txt"), 120);
+    EXPECT_EQ(countKeys(keys, PassageStore::AnnualImagery, "kouun.db"), 100);
+    EXPECT_TRUE(hasKey(keys, "kanteibun1.db", "AI", "偏印-忌神-強"));
+    EXPECT_TRUE(hasKey(keys, "kanteibun1.db", "調候", "冬癸"));
+    EXPECT_TRUE(hasKey(keys, "daytxt.txt", "", "{10-12}"));  // 癸亥
+    EXPECT_FALSE(hasKey(keys, "daytxt.txt", "", "{1-2}"));   // 甲丑 is no pillar
+    EXPECT_FALSE(hasKey(keys, "kanteibun1.db", "AI", "日柱-比肩"));
+}
+
+// Writes sources in the data formats holding a two-line passage for every formable key except
+// those `skip` names, as data/readings and data/text would.
+void writeFixtureSources(const fs::path& root,
+                         const std::function<bool(const FormableKey&)>& skip) {
+    fs::create_directories(root / "readings");
+    fs::create_directories(root / "text");
+    std::ofstream passages(root / "readings" / "kanteibun1.txt", std::ios::binary);
+    std::ofstream imagery(root / "readings" / "kouun.tsv", std::ios::binary);
+    imagery << "nid\tk01\tk02\ttango1\ttango2\thlp1\thlp2\tetc\n";
+    std::map<std::string, std::string> texts;
+    int row = 0;
+    for (const auto& k : formableReadingKeys()) {
+        const bool drop = skip(k);
+        switch (k.store) {
+            case PassageStore::Table:
+                if (drop) break;
+                passages << "@" << k.key1 << "\t" << k.key2 << "\t" << k.key2 << "\n"
+                         << "試験用の文章：" << k.key2 << "。\n二行目。\n\n";
+                break;
+            case PassageStore::SectionFile:
+                if (drop) break;
+                texts[k.file] += k.key2 + "\n試験用の節：" + k.key2 + "。\n二行目。\n";
+                break;
+            case PassageStore::AnnualImagery:
+                ++row;
+                imagery << (row - 1) / 10 + 1 << "-" << (row - 1) % 10 + 1 << "\t" << k.key1 << "\t"
+                        << k.key2 << "\t吉\t凶\t吉の助言\t" << (drop ? "" : "凶の助言") << "\t\n";
+                break;
+        }
+    }
+    for (const auto& [name, body] : texts) {
+        std::ofstream out(root / "text" / name, std::ios::binary);
+        out << "# 試験用\n" << body << "{end}\n";
+    }
+}
+
+// Builds an application directory from the sources with the build's own tool.
+void buildWithTool(const fs::path& sources, const fs::path& app) {
+    ASSERT_TRUE(fs::exists(kToolPath)) << kToolPath;
+    auto run = [](const std::string& args) {
+        int status = -1;
+        const std::string out =
+            testing::runCommand(kToolPath.string() + " " + args + " 2>&1", &status);
+        EXPECT_EQ(status, 0) << args << "\n" << out;
+    };
+    run("passages " + (sources / "readings" / "kanteibun1.txt").string() + " " +
+        (app / "bun" / "kanteibun1.db").string());
+    run("imagery " + (sources / "readings" / "kouun.tsv").string() + " " +
+        (app / "bun" / "kouun.db").string());
+    for (const auto& e : fs::directory_iterator(sources / "text")) {
+        run("text " + e.path().string() + " " + (app / e.path().filename()).string());
+    }
+    run("empty " + app.string() + " sixty tengen");
+}
+
+std::string runCheck(const fs::path& app, int& status) {
+    return testing::runCommand(
+        std::string(SUIMEI_CLI_PATH) + " readings --check --app " + app.string() + " 2>&1",
+        &status);
+}
+
+TEST(KeyCoverage, CompleteFixtureBuiltByTheBuildToolHasNoGap) {
+    testing::TempDir dir;
+    writeFixtureSources(dir.path() / "data", [](const FormableKey&) { return false; });
+    buildWithTool(dir.path() / "data", dir.path() / "app");
+    int status = -1;
+    const std::string out = runCheck(dir.path() / "app", status);
+    EXPECT_EQ(status, 0) << out;
+    EXPECT_NE(out.find("608 keys checked"), std::string::npos) << out;
+    EXPECT_NE(out.find(": 0 without a passage"), std::string::npos) << out;
+}
+
+TEST(KeyCoverage, EachKeyWithoutAPassageIsReported) {
+    testing::TempDir dir;
+    const std::set<std::string> dropped = {"偏印-忌神-強", "{10-12}", "{印綬-養}", "癸"};
+    writeFixtureSources(dir.path() / "data", [&](const FormableKey& k) {
+        if (k.store == PassageStore::AnnualImagery) return k.key1 == "癸" && k.key2 == "壬";
+        return dropped.count(k.key2) > 0;
+    });
+    buildWithTool(dir.path() / "data", dir.path() / "app");
+    int status = -1;
+    const std::string out = runCheck(dir.path() / "app", status);
+    EXPECT_EQ(status, 1) << out;
+    EXPECT_NE(out.find("kanteibun1.db\tAI/偏印-忌神-強"), std::string::npos) << out;
+    EXPECT_NE(out.find("kanteibun1.db\tAI/癸\t"), std::string::npos) << out;
+    EXPECT_NE(out.find("daytxt.txt\t{10-12}"), std::string::npos) << out;
+    EXPECT_NE(out.find("memo3.txt\t{印綬-養}"), std::string::npos) << out;
+    EXPECT_NE(out.find("kouun.db\t癸/壬"), std::string::npos) << out;
+    EXPECT_NE(out.find(": 5 without a passage"), std::string::npos) << out;
+
+    // A store that is missing altogether: every key of it is a gap.
+    fs::remove(dir.path() / "app" / "cyoukou.txt");
+    const CoverageReport report = checkReadingCoverage(AppPaths(dir.path() / "app"));
+    EXPECT_EQ(report.gaps.size(), 5u + 40u);
+}
+
+// The shipped data: every key of every reader finds its passage in the staged application
+// directory. While a data source has not been written yet, the keys it would hold are left out
+// (and said so); once every source is there the command-line check itself must pass.
+TEST(KeyCoverage, ShippedReadingDataHasAPassageForEveryKey) {
+    const fs::path data = fs::path(SUIMEI_SOURCE_DIR) / "data";
+    auto sourceOf = [&](const std::string& file) {
+        if (file == "kanteibun1.db") return data / "readings" / "kanteibun1.txt";
+        if (file == "kouun.db") return data / "readings" / "kouun.tsv";
+        return data / "text" / file;
+    };
+    std::set<std::string> pending;
+    for (const auto& k : formableReadingKeys()) {
+        if (!fs::exists(sourceOf(k.file))) pending.insert(k.file);
+    }
+    if (pending.empty()) {
+        int status = -1;
+        const std::string out = runCheck(SUIMEI_APP_DIR, status);
+        EXPECT_EQ(status, 0) << out;
+        return;
+    }
+    const CoverageReport report = checkReadingCoverage(AppPaths(SUIMEI_APP_DIR));
+    for (const auto& gap : report.gaps) {
+        if (pending.count(gap.key.file)) continue;
+        ADD_FAILURE() << gap.key.file << " " << gap.key.key1 << "/" << gap.key.key2 << " ("
+                      << gap.key.readers << "): " << gap.reason;
+    }
+    std::string names;
+    for (const auto& p : pending) names += " " + p;
+    if (pending.size() == 8) GTEST_SKIP() << "reading data not written yet:" << names;
+    std::cout << "sources not written yet, their keys left out:" << names << "\n";
+}
+
+}  // namespace
+}  // namespace suimei

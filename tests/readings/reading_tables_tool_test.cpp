@@ -1,0 +1,86 @@
+// The build step that stages the reading data, run as the build runs it.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+
+#include "app/text_codec.h"
+#include "readings/passage_table.h"
+#include "support/temp_dir.h"
+
+namespace suimei {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kTool = fs::path(SUIMEI_APP_DIR).parent_path() / "tools" / "make_reading_tables";
+
+int runTool(const std::string& args, std::string* output = nullptr) {
+    int status = -1;
+    const std::string out = testing::runCommand(kTool.string() + " " + args + " 2>&1", &status);
+    if (output) *output = out;
+    return status;
+}
+
+TEST(ReadingTablesTool, PassageTableIsRebuiltOnlyWhenItsSourceChanged) {
+    testing::TempDir dir;
+    const fs::path source = dir.write("kanteibun1.txt", "@AI\t甲\t甲\n元の文章。\n");
+    const fs::path db = dir.path() / "bun" / "kanteibun1.db";
+    ASSERT_EQ(runTool("passages " + source.string() + " " + db.string()), 0);
+    const AppPaths paths(dir.path());
+    {
+        auto p = PassageTable::open(paths);
+        ASSERT_TRUE(p);
+        p->lookupLines("AI", "甲");
+        p->table().setField("memo", "利用者が直した文章。");
+        ASSERT_TRUE(p->table().post());
+    }
+    // Run again with the source unchanged (the build reruns it whenever the tool is relinked):
+    // the user's edit stays.
+    ASSERT_EQ(runTool("passages " + source.string() + " " + db.string()), 0);
+    EXPECT_EQ(PassageTable::open(paths)->lookupLines("AI", "甲"),
+              std::vector<std::string>{"利用者が直した文章。"});
+
+    // A changed source is newer than the table: the table is built from it again.
+    dir.write("kanteibun1.txt", "@AI\t甲\t甲\n新しい文章。\n");
+    fs::last_write_time(source, fs::last_write_time(db) + std::chrono::seconds(2));
+    ASSERT_EQ(runTool("passages " + source.string() + " " + db.string()), 0);
+    EXPECT_EQ(PassageTable::open(paths)->lookupLines("AI", "甲"),
+              std::vector<std::string>{"新しい文章。"});
+}
+
+TEST(ReadingTablesTool, FaultySourcesFailTheBuildWithTheirLine) {
+    testing::TempDir dir;
+    std::string out;
+    const fs::path text =
+        dir.write("memo3.txt", "{比肩-長生}\n伸びる。\n\xF0\xA0\xAE\xB7\n{end}\n");
+    EXPECT_NE(runTool("text " + text.string() + " " + (dir.path() / "out.txt").string(), &out), 0);
+    EXPECT_NE(out.find("memo3.txt:3: error"), std::string::npos) << out;
+    EXPECT_FALSE(fs::exists(dir.path() / "out.txt"));
+
+    const fs::path passages = dir.write("kanteibun1.txt", "前置き\n@AI\t甲\n文。\n");
+    EXPECT_NE(runTool("passages " + passages.string() + " " + (dir.path() / "k.db").string(), &out),
+              0);
+    EXPECT_NE(out.find("kanteibun1.txt:1: error"), std::string::npos) << out;
+    EXPECT_FALSE(fs::exists(dir.path() / "k.db"));
+
+    // A good text file comes out as CP932 with CRLF.
+    const fs::path good = dir.write("nentxt.txt", "{1}\n甲年。\n{end}\n");
+    ASSERT_EQ(runTool("text " + good.string() + " " + (dir.path() / "nentxt.out").string()), 0);
+    const auto bytes = readFileBytes(dir.path() / "nentxt.out");
+    ASSERT_TRUE(bytes);
+    EXPECT_EQ(cp932ToUtf8(*bytes), "{1}\r\n甲年。\r\n{end}\r\n");
+    EXPECT_EQ(bytes->size(),
+              std::string("{1}\r\n").size() + 6 + 2 + std::string("{end}\r\n").size());
+
+    // "empty" creates only what is missing.
+    ASSERT_EQ(runTool("empty " + dir.path().string() + " sixty tengen"), 0);
+    EXPECT_TRUE(fs::exists(dir.path() / "bun" / "sixty.DB"));
+    EXPECT_TRUE(fs::exists(dir.path() / "tengen.db"));
+    EXPECT_FALSE(fs::exists(dir.path() / "bun" / "kanteibun1.db"));
+    EXPECT_EQ(runTool("empty " + dir.path().string() + " nonsense"), 2);
+}
+
+}  // namespace
+}  // namespace suimei

@@ -1,0 +1,172 @@
+// Build step: stages the reading data in the application directory.
+//
+//   make_reading_tables passages SOURCE.txt  <app>/bun/kanteibun1.db
+//   make_reading_tables imagery  SOURCE.tsv  <app>/bun/kouun.db
+//   make_reading_tables text     SOURCE.txt  <app>/NAME.txt
+//   make_reading_tables empty    <app> [passages] [imagery] [sixty] [tengen]
+//
+// The passage tables are shipped data that the user may edit in their windows, so they are rebuilt
+// only when the source is newer than the table (or the table is missing or empty). The text files
+// are converted from UTF-8 with LF to CP932 with CRLF. "empty" creates the named tables empty when
+// they are missing and never touches an existing one.
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/app_paths.h"
+#include "app/text_codec.h"
+#include "readings/passage_table.h"
+#include "readings/reading_sources.h"
+
+namespace fs = std::filesystem;
+using namespace suimei;
+
+namespace {
+
+bool printProblems(const fs::path& source, const std::vector<SourceProblem>& problems) {
+    bool fatal = false;
+    for (const auto& p : problems) {
+        std::fprintf(stderr, "%s:%d: %s: %s\n", source.c_str(), p.line,
+                     p.fatal ? "error" : "warning", p.text.c_str());
+        fatal = fatal || p.fatal;
+    }
+    return fatal;
+}
+
+void removeTable(const fs::path& db) {
+    std::error_code ec;
+    fs::remove(db, ec);
+    fs::remove(fs::path(db.string() + "-wal"), ec);
+    fs::remove(fs::path(db.string() + "-shm"), ec);
+}
+
+// True when the table must be built again from its source.
+bool needsRebuild(const fs::path& source, const fs::path& db, ReadingTableKind kind) {
+    std::error_code ec;
+    if (!fs::exists(db, ec)) return true;
+    const auto dbTime = fs::last_write_time(db, ec);
+    if (ec) return true;
+    const auto sourceTime = fs::last_write_time(source, ec);
+    if (ec || sourceTime > dbTime) return true;
+    auto t = Table::open(db, readingTableDef(kind), false);
+    return !t || t->recordCount() == 0;
+}
+
+template <typename Parse, typename Fill>
+int buildTable(const fs::path& source, const fs::path& db, ReadingTableKind kind, Parse parse,
+               Fill fill) {
+    if (!needsRebuild(source, db, kind)) {
+        std::printf("%s is up to date with %s\n", db.filename().c_str(), source.filename().c_str());
+        return 0;
+    }
+    const auto bytes = readFileBytes(source);
+    if (!bytes) {
+        std::fprintf(stderr, "make_reading_tables: cannot read %s\n", source.c_str());
+        return 1;
+    }
+    const auto parsed = parse(*bytes);
+    if (printProblems(source, parsed.problems)) {
+        std::fprintf(stderr, "make_reading_tables: %s not built\n", db.filename().c_str());
+        return 1;
+    }
+    std::error_code ec;
+    fs::create_directories(db.parent_path(), ec);
+    const fs::path staging = db.parent_path() / (db.filename().string() + ".staging");
+    removeTable(staging);
+    {
+        std::string error;
+        auto table = Table::open(staging, readingTableDef(kind), true, &error);
+        if (!table || !fill(*table, parsed, &error)) {
+            std::fprintf(stderr, "make_reading_tables: %s: %s\n", staging.c_str(), error.c_str());
+            return 1;
+        }
+    }
+    // The finished table replaces the old one in one rename; a stale log of the old one must go.
+    fs::remove(fs::path(db.string() + "-wal"), ec);
+    fs::remove(fs::path(db.string() + "-shm"), ec);
+    fs::rename(staging, db, ec);
+    if (ec) {
+        std::fprintf(stderr, "make_reading_tables: %s\n", ec.message().c_str());
+        return 1;
+    }
+    std::printf("%s built from %s\n", db.filename().c_str(), source.filename().c_str());
+    return 0;
+}
+
+int convertText(const fs::path& source, const fs::path& target) {
+    const auto bytes = readFileBytes(source);
+    if (!bytes) {
+        std::fprintf(stderr, "make_reading_tables: cannot read %s\n", source.c_str());
+        return 1;
+    }
+    const SectionText converted = convertSectionSource(*bytes);
+    if (printProblems(source, converted.problems) || !converted.cp932) {
+        std::fprintf(stderr, "make_reading_tables: %s not written\n", target.c_str());
+        return 1;
+    }
+    std::error_code ec;
+    fs::create_directories(target.parent_path(), ec);
+    if (!writeFileAtomically(target, *converted.cp932)) {
+        std::fprintf(stderr, "make_reading_tables: cannot write %s\n", target.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+int createEmpty(const fs::path& appDir, const std::vector<std::string>& names) {
+    const AppPaths paths(appDir);
+    for (const auto& name : names) {
+        ReadingTableKind kind;
+        if (name == "passages") {
+            kind = ReadingTableKind::Passages;
+        } else if (name == "imagery") {
+            kind = ReadingTableKind::AnnualImagery;
+        } else if (name == "sixty") {
+            kind = ReadingTableKind::SixtyPillars;
+        } else if (name == "tengen") {
+            kind = ReadingTableKind::ConceptionDay;
+        } else {
+            std::fprintf(stderr, "make_reading_tables: unknown table %s\n", name.c_str());
+            return 2;
+        }
+        std::error_code ec;
+        const fs::path file = readingTablePath(paths, kind);
+        if (fs::exists(file, ec)) continue;
+        std::string error;
+        if (!openReadingTable(paths, kind, &error)) {
+            std::fprintf(stderr, "make_reading_tables: %s\n", error.c_str());
+            return 1;
+        }
+        std::printf("%s created empty\n", file.filename().c_str());
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() == 3 && args[0] == "passages") {
+        return buildTable(args[1], args[2], ReadingTableKind::Passages, parsePassageSource,
+                          [](Table& t, const PassageSource& s, std::string* e) {
+                              return fillPassageTable(t, s, e);
+                          });
+    }
+    if (args.size() == 3 && args[0] == "imagery") {
+        return buildTable(args[1], args[2], ReadingTableKind::AnnualImagery, parseImagerySource,
+                          [](Table& t, const ImagerySource& s, std::string* e) {
+                              return fillImageryTable(t, s, e);
+                          });
+    }
+    if (args.size() == 3 && args[0] == "text") return convertText(args[1], args[2]);
+    if (args.size() >= 2 && args[0] == "empty") {
+        return createEmpty(args[1], std::vector<std::string>(args.begin() + 2, args.end()));
+    }
+    std::fprintf(stderr,
+                 "usage: make_reading_tables passages|imagery|text SOURCE TARGET\n"
+                 "       make_reading_tables empty APP_DIR [passages] [imagery] [sixty] "
+                 "[tengen]\n");
+    return 2;
+}
