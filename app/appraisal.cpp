@@ -39,6 +39,24 @@ bool AppraisalRunner::hasRun() const {
     return current_->dayPillar.stem != 0;
 }
 
+ChartHandOff AppraisalRunner::chartHandOff() const {
+    const Tmandata& c = *current_;
+    ChartHandOff h;
+    h.name = c.nameText;
+    h.sex = c.sex == 'F' ? 'F' : 'M';
+    // The five-element energy of the chart, 木 first.
+    for (int e = 1; e <= 5; ++e) {
+        h.elementTallies[static_cast<std::size_t>(e - 1)] =
+            c.elementPoints[static_cast<std::size_t>(e)];
+    }
+    h.monthActiveHiddenStem = c.monthPillar.activeHidden;
+    h.hour = c.hourPillar.pillar();
+    h.day = c.dayPillar.pillar();
+    h.month = c.monthPillar.pillar();
+    h.year = c.yearPillar.pillar();
+    return h;
+}
+
 void AppraisalRunner::loadTaiwanFile(Notifier& notifier) {
     qreki_->loadTaiwanFile(paths_, notifier);
 }

@@ -9,6 +9,7 @@
 
 #include "app/app_paths.h"
 #include "app/notifier.h"
+#include "app/settings.h"
 
 namespace suimei {
 
@@ -162,6 +163,8 @@ class AppraisalRunner {
     TQrekiMod& oldCalendar() { return *qreki_; }
     // Reads QrekiTaiwan.txt for the Taiwan variant (notices as the converter gives them).
     void loadTaiwanFile(Notifier& notifier);
+    // The current chart as handed to the companion programs (day stem 0 before the first run).
+    ChartHandOff chartHandOff() const;
 
   private:
     AppPaths paths_;

@@ -58,6 +58,7 @@ PillarCell pillarCell(const Tmandata& chart, int column, const ElementSlots& fav
     }
     cell.stemText = str(stemName(p.stem)) + ":" + str(tenGodName(p.stemTenGod));
     cell.stemHint = str(stemTraits(p.stem));
+    cell.stemMeaning = str(stemNature(p.stem));
     cell.branchText = str(branchName(p.branch));
     cell.branchHint = branchHint(p.branch, input.hiddenStemSchool);
     cell.hiddenCount = p.hiddenCount;

@@ -17,6 +17,7 @@
 #include "app/ui/main_window.h"
 #include "app/ui/qt_notifier.h"
 #include "app/ui/screen_check.h"
+#include "app/ui/settings_window_install.h"
 #include "app/ui/sound_player.h"
 #include "app/ui/start_up.h"
 #include "app/ui/title_window.h"
@@ -33,6 +34,7 @@ class RunnerBackend : public suimei::AppraisalBackend {
     }
     bool hasRun() const override { return runner_.hasRun(); }
     const suimei::AppraisalDisplay& display() const override { return runner_.display(); }
+    suimei::ChartHandOff chartHandOff() const override { return runner_.chartHandOff(); }
 
   private:
     suimei::AppraisalRunner& runner_;
@@ -100,6 +102,8 @@ int main(int argc, char** argv) {
     notifier.setParent(&mainWindow);
     mainWindow.setAppDir(appDir);
     mainWindow.setSoundPlayer(&sound);
+    // The side windows belong to the main window (their Qt parent).
+    suimei::installSideWindows(mainWindow, settings, store, notifier, paths);
 
     if (!suimei::screenIsLargeEnough(QGuiApplication::primaryScreen())) {
         title->close();
