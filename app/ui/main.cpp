@@ -14,6 +14,7 @@
 #include "app/app_paths.h"
 #include "app/appraisal.h"
 #include "app/settings.h"
+#include "app/ui/data_entry_page.h"
 #include "app/ui/main_window.h"
 #include "app/ui/qt_notifier.h"
 #include "app/ui/screen_check.h"
@@ -21,6 +22,7 @@
 #include "app/ui/sound_player.h"
 #include "app/ui/start_up.h"
 #include "app/ui/title_window.h"
+#include "app/ui/utility_window.h"
 
 namespace {
 
@@ -104,6 +106,13 @@ int main(int argc, char** argv) {
     mainWindow.setSoundPlayer(&sound);
     // The side windows belong to the main window (their Qt parent).
     suimei::installSideWindows(mainWindow, settings, store, notifier, paths);
+    // The data utilities open from the ﾕｰﾃｨﾘﾃｨ button of the データ入力 page.
+    auto* utility = new suimei::TUtyForm1(mainWindow, backend, notifier, &mainWindow);
+    mainWindow.setSideWindowOpener("utybtn", [utility] {
+        utility->show();
+        utility->raise();
+        utility->activateWindow();
+    });
 
     if (!suimei::screenIsLargeEnough(QGuiApplication::primaryScreen())) {
         title->close();
@@ -111,6 +120,10 @@ int main(int argc, char** argv) {
         notice.exec();
         return 0;
     }
+
+    // The client table: デモのデータ at start-up.
+    mainWindow.entryPage()->setJinmeiDir(paths.jinmeiDir());
+    mainWindow.entryPage()->openDataSet(0);
 
     FirstPaintProbe probe(sinceMain);
     if (timing) {

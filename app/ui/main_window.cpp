@@ -1,5 +1,6 @@
 #include "app/ui/main_window.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
@@ -18,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include "app/ui/chart_page.h"
+#include "app/ui/data_entry_page.h"
 #include "app/ui/sound_player.h"
 #include "app/ui/start_up.h"
 #include "calendar/types.h"
@@ -153,68 +155,15 @@ void Tmenufrm::setAppDir(const QString& dir) {
 }
 
 QWidget* Tmenufrm::buildEntryPage() {
-    auto* page = new QWidget;
-    page->setObjectName("DataPage");
-    auto* outer = new QVBoxLayout(page);
-    outer->setContentsMargins(24, 20, 24, 20);
-
-    auto* group = new QGroupBox(u8("鑑定するお客様"), page);
-    group->setObjectName("clientgroup");
-    group->setStyleSheet("QGroupBox { font-weight: bold; }");
-    auto* form = new QFormLayout(group);
-    form->setContentsMargins(18, 14, 18, 14);
-    form->setHorizontalSpacing(16);
-    form->setVerticalSpacing(10);
-    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-
-    simei_ = new QLineEdit(group);
-    simei_->setObjectName("simei");
-    simei_->setMaxLength(40);
-    birthday_ = new QLineEdit(group);
-    birthday_->setObjectName("birthday");
-    birthday_->setPlaceholderText("yyyy/mm/dd");
-    birthday_->setToolTip(u8("1960/05/29のように西暦で入力して下さい。"));
-    birthday_->setMaxLength(20);
-    timeb_ = new QComboBox(group);
-    timeb_->setObjectName("timeb");
-    for (std::string_view slot : kBirthTimeSlots) {
-        timeb_->addItem(QString::fromUtf8(slot.data(), static_cast<qsizetype>(slot.size())));
-    }
-    timeb_->setCurrentIndex(-1);
-    sex_ = new QComboBox(group);
-    sex_->setObjectName("sex");
-    sex_->addItems({u8("男"), u8("女")});
-    sex_->setCurrentIndex(-1);
-    memo_ = new QPlainTextEdit(group);
-    memo_->setObjectName("DBMemo1");
-    memo_->setMinimumHeight(120);
-    for (QWidget* w : {static_cast<QWidget*>(simei_), static_cast<QWidget*>(birthday_),
-                       static_cast<QWidget*>(timeb_), static_cast<QWidget*>(sex_)}) {
-        w->setMinimumWidth(260);
-    }
-    form->addRow(u8("氏名"), simei_);
-    form->addRow(u8("生年月日"), birthday_);
-    form->addRow(u8("時刻"), timeb_);
-    form->addRow(u8("性別"), sex_);
-    form->addRow(u8("備考"), memo_);
-
-    auto* guide =
-        new QLabel(u8("氏名・生年月日・時刻・性別を入力して、下の「鑑定」ボタンを押して下さい。\n"
-                      "生年月日は「ｶﾚﾝﾀﾞ」ボタンからも入力できます。時刻が分からない場合は"
-                      "「不明の場合」を選びます。"),
-                   page);
-    guide->setObjectName("guidelbl");
-    guide->setWordWrap(true);
-    guide->setStyleSheet("color:#4a5366;");
-
-    auto* row = new QHBoxLayout;
-    row->addWidget(group, 0);
-    row->addStretch(1);
-    outer->addLayout(row);
-    outer->addSpacing(12);
-    outer->addWidget(guide);
-    outer->addStretch(1);
-    return page;
+    entryPage_ = new DataEntryPage(notifier_);
+    simei_ = entryPage_->nameEdit();
+    birthday_ = entryPage_->birthDateEdit();
+    timeb_ = entryPage_->timeCombo();
+    sex_ = entryPage_->sexCombo();
+    memo_ = entryPage_->memoEdit();
+    connect(entryPage_, &DataEntryPage::utilityRequested, this,
+            [this] { openSideWindow(QStringLiteral("utybtn")); });
+    return entryPage_;
 }
 
 QWidget* Tmenufrm::buildEmptyPage(const QString& caption) {
@@ -389,11 +338,19 @@ void Tmenufrm::setBirthDateText(const QString& text) {
 }
 
 AppraisalInput Tmenufrm::collectInput() const {
+    return clientInput(simei_->text().trimmed().toStdString(),
+                       birthday_->text().trimmed().toStdString(),
+                       timeb_->currentText().toStdString(), sex_->currentText().toStdString());
+}
+
+AppraisalInput Tmenufrm::clientInput(const std::string& name, const std::string& dateText,
+                                     const std::string& timeSlotText,
+                                     const std::string& sexText) const {
     AppraisalInput input;
-    input.name = simei_->text().trimmed().toStdString();
-    input.dateText = birthday_->text().trimmed().toStdString();
-    input.timeSlotText = timeb_->currentText().toStdString();
-    input.sexText = sex_->currentText().toStdString();
+    input.name = name;
+    input.dateText = dateText;
+    input.timeSlotText = timeSlotText;
+    input.sexText = sexText;
     input.hiddenStemSchool = settings_.hiddenStemSchool;
     input.stageSchool = settings_.twelveStageSchool;
     input.taiwanOldCalendar = settings_.qrekiBase == 1;
@@ -413,6 +370,9 @@ void Tmenufrm::okbtnClick() {
     switch (status) {
         case AppraisalStatus::Completed:
             showAppraisal(backend_.display());
+            // The summary columns and the normalised date go into the client record.
+            entryPage_->writeRunResult(backend_.display().summary,
+                                       backend_.display().normalizedDate);
             notebook_->setCurrentIndex(kChartPageIndex);
             break;
         case AppraisalStatus::SouthernRefused:
@@ -423,6 +383,11 @@ void Tmenufrm::okbtnClick() {
         case AppraisalStatus::CalendarFileFault:
             break;
     }
+}
+
+void Tmenufrm::closeEvent(QCloseEvent* event) {
+    entryPage_->commitPendingEdits();
+    QMainWindow::closeEvent(event);
 }
 
 void Tmenufrm::showAppraisal(const AppraisalDisplay& display) {

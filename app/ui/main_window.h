@@ -24,6 +24,7 @@ class QTabWidget;
 namespace suimei {
 
 class ChartPage;
+class DataEntryPage;
 class SoundPlayer;
 
 // The engine side of the main window: the appraisal run and what it leaves behind. The program
@@ -104,6 +105,15 @@ class Tmenufrm : public QMainWindow {
 
     QTabWidget* notebook() const { return notebook_; }
     ChartPage* chartPage() const { return chartPage_; }
+    // The データ入力 page with the client table.
+    DataEntryPage* entryPage() const { return entryPage_; }
+    // The input of one run for a client, with the run-time settings of the window.
+    AppraisalInput clientInput(const std::string& name, const std::string& dateText,
+                               const std::string& timeSlotText, const std::string& sexText) const;
+
+  protected:
+    // 終了(&C) and closing the window post the current client record first.
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     QWidget* buildEntryPage();
@@ -131,6 +141,7 @@ class Tmenufrm : public QMainWindow {
 
     QTabWidget* notebook_ = nullptr;
     ChartPage* chartPage_ = nullptr;
+    DataEntryPage* entryPage_ = nullptr;
     QLineEdit* simei_ = nullptr;
     QLineEdit* birthday_ = nullptr;
     QComboBox* timeb_ = nullptr;

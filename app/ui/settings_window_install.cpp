@@ -2,6 +2,7 @@
 
 #include <QDate>
 
+#include "app/ui/data_entry_page.h"
 #include "app/ui/graph_weights_window.h"
 #include "app/ui/main_window.h"
 #include "app/ui/settings_window.h"
@@ -38,8 +39,12 @@ SideWindows installSideWindows(Tmenufrm& mainWindow, Settings& settings, const S
     connectSettingsSideWindows(*w.settings, *w.hiddenStemTables, *w.stageChart, *w.taiwan);
     QObject::connect(w.graphWeights, &Tgraphcalcfrm::recalculationRequested, &mainWindow,
                      [&mainWindow] { mainWindow.okbtnClick(); });
+    // OK writes the date into the current client record and posts it.
     QObject::connect(w.dateInput, &DateInputWindow::dateChosen, &mainWindow,
-                     [&mainWindow](const QString& date) { mainWindow.setBirthDateText(date); });
+                     [&mainWindow](const QString& date) {
+                         mainWindow.setBirthDateText(date);
+                         mainWindow.entryPage()->postRecord();
+                     });
 
     mainWindow.setSideWindowOpener("envsetbtn", [w] {
         w.settings->loadControls();
