@@ -193,8 +193,12 @@ std::unique_ptr<Table> Table::open(const fs::path& file, const TableDef& request
         bool fieldKnown = false;
         for (const auto& f : t->def_.fields) fieldKnown = fieldKnown || f.name == idx.field;
         if (!fieldKnown) return fail("index " + idx.name + " names an unknown field " + idx.field);
-        t->exec("CREATE INDEX IF NOT EXISTS " + quoteId("ix_" + idx.name) + " ON records(" +
-                quoteId(idx.field) + " COLLATE NOCASE, rowid)");
+        // SQLite keeps the record number as the last key of every index, so ties in the field
+        // come in record order without naming it (naming rowid here is an error).
+        if (!t->exec("CREATE INDEX IF NOT EXISTS " + quoteId("ix_" + idx.name) + " ON records(" +
+                     quoteId(idx.field) + " COLLATE NOCASE)")) {
+            return fail("index " + idx.name + ": " + t->lastError_);
+        }
     }
     t->first();
     return t;
@@ -267,8 +271,10 @@ bool Table::moveTo(const char* where, const char* order, bool forward) {
         if (activeField_.empty()) {
             sql += std::string(" WHERE rowid ") + where + " ?2";
         } else {
-            sql += " WHERE (" + quoteId(activeField_) + " COLLATE NOCASE, rowid) " + where +
-                   " (?1, ?2)";
+            // The plain range on the field lets the index find the neighbour without a scan.
+            const std::string f = quoteId(activeField_) + " COLLATE NOCASE";
+            sql += " WHERE " + f + (where[0] == '>' ? " >= ?1" : " <= ?1") + " AND (" + f +
+                   ", rowid) " + where + " (?1, ?2)";
         }
     }
     sql += " ORDER BY " + orderColumn() + " " + order + ", rowid " + order + " LIMIT 1";
@@ -345,9 +351,9 @@ int Table::recordCount() {
 int Table::position() {
     if (current_.empty() || state_ == State::Insert) return -1;
     std::string sql = "SELECT COUNT(*) FROM records WHERE ";
-    sql += activeField_.empty()
-               ? "rowid < ?2"
-               : "(" + quoteId(activeField_) + " COLLATE NOCASE, rowid) < (?1, ?2)";
+    sql += activeField_.empty() ? "rowid < ?2"
+                                : quoteId(activeField_) + " COLLATE NOCASE <= ?1 AND (" +
+                                      quoteId(activeField_) + " COLLATE NOCASE, rowid) < (?1, ?2)";
     Stmt st(db_, sql);
     if (!activeField_.empty()) st.bind(1, current_[activeField_]);
     st.bind(2, currentKey_);
@@ -357,8 +363,13 @@ int Table::position() {
 std::vector<Record> Table::page(int offset, int count) {
     std::vector<Record> rows;
     if (offset < 0 || count <= 0) return rows;
-    Stmt st(db_, "SELECT rowid, * FROM records ORDER BY " + orderColumn() +
-                     ", rowid LIMIT ?1 OFFSET ?2");
+    const std::string order = " ORDER BY " + orderColumn() + ", rowid";
+    // In an index order the rows skipped by OFFSET are counted in the index alone; only the rows
+    // of the page are read from the table (deep pages of a large table stay fast).
+    Stmt st(db_, activeField_.empty()
+                     ? "SELECT rowid, * FROM records" + order + " LIMIT ?1 OFFSET ?2"
+                     : "SELECT rowid, * FROM records WHERE rowid IN (SELECT rowid FROM records" +
+                           order + " LIMIT ?1 OFFSET ?2)" + order);
     st.bind(1, static_cast<long long>(count));
     st.bind(2, static_cast<long long>(offset));
     while (st.step() == SQLITE_ROW) {

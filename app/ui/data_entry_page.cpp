@@ -65,6 +65,7 @@ constexpr int kColumnWidths[10] = {150, 92, 104, 44, 44, 44, 72, 72, 72, 72};
 DataEntryPage::DataEntryPage(Notifier& notifier, QWidget* parent)
     : QWidget(parent), notifier_(notifier) {
     setObjectName("DataPage");
+    setStyleSheet("QGroupBox { font-weight: bold; }");
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(12, 10, 12, 8);
     outer->setSpacing(8);
@@ -92,7 +93,8 @@ DataEntryPage::DataEntryPage(Notifier& notifier, QWidget* parent)
     grid_->verticalHeader()->setMinimumWidth(44);
     grid_->verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    grid_->horizontalHeader()->setStretchLastSection(true);
+    // The name column takes the width left over.
+    grid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     grid_->horizontalHeader()->setHighlightSections(false);
     for (int c = 0; c < 10; ++c) grid_->setColumnWidth(c, kColumnWidths[c]);
     grid_->setStyleSheet(
@@ -115,7 +117,6 @@ DataEntryPage::~DataEntryPage() {
 QWidget* DataEntryPage::buildFields() {
     auto* group = new QGroupBox(u8("鑑定するお客様"), this);
     group->setObjectName("clientgroup");
-    group->setStyleSheet("QGroupBox { font-weight: bold; }");
     auto* form = new QFormLayout(group);
     form->setContentsMargins(14, 10, 14, 10);
     form->setHorizontalSpacing(12);
@@ -243,6 +244,7 @@ QWidget* DataEntryPage::buildChoices() {
     toolRow->addWidget(create);
     auto* utility = new QPushButton(u8("ﾕｰﾃｨﾘﾃｨ"), box);
     utility->setObjectName("utybtn");
+    utility->setMinimumWidth(96);
     utility->setToolTip(u8("ＣＳＶの書き出し・取り込み、一括鑑定、一括削除（上級者向け）"));
     connect(utility, &QPushButton::clicked, this, [this] { emit utilityRequested(); });
     toolRow->addWidget(utility);

@@ -88,6 +88,10 @@ TUtyForm1::TUtyForm1(Tmenufrm& mainWindow, AppraisalBackend& backend, Notifier& 
         "QLabel { color: #8a1c1c; background: #fdf1f1; border: 1px solid #e3b4b4;"
         " border-radius: 4px; padding: 8px 10px; }");
     layout->addWidget(warning);
+    tableLabel_ = new QLabel(this);
+    tableLabel_->setObjectName("tablelbl");
+    tableLabel_->setStyleSheet("font-weight: bold; color: #24467f;");
+    layout->addWidget(tableLabel_);
 
     struct Entry {
         const char* name;
@@ -97,15 +101,13 @@ TUtyForm1::TUtyForm1(Tmenufrm& mainWindow, AppraisalBackend& backend, Notifier& 
     };
     const Entry entries[] = {
         {"databasebunsyo", "現在の人名データベースをＣＳＶファイルに書き出す",
-         "氏名・生年月日・時刻・性別を \"\" で囲み、コンマで区切って１行に１人ずつ書き出します"
-         "（シフトJIS）。",
+         "氏名・生年月日・時刻・性別をコンマ区切りで１行に１人ずつ書き出します（シフトJIS）。",
          &TUtyForm1::databasebunsyoClick},
         {"SpeedButton1", "指定するＣＳＶファイルから、現在の人名データベースに取り込む",
          "同じ形式のファイルを読み込み、お客様を追加します。読めない行は行番号でお知らせします。",
          &TUtyForm1::SpeedButton1Click},
         {"SpeedButton2", "全人名を一括して鑑定する。",
-         "（注意）時刻不明のお客様は推時黄金律で時柱を補って鑑定し、その件数を最後にお知らせしま"
-         "す。",
+         "（注意）時刻不明のお客様は推時黄金律で時柱を補って鑑定し、件数を最後にお知らせします。",
          &TUtyForm1::SpeedButton2Click},
         {"SpeedButton3", "現在の全人名を一括して削除します。",
          "現在のデータの種類のお客様をすべて削除します。元に戻すことはできません。",
@@ -132,7 +134,23 @@ TUtyForm1::TUtyForm1(Tmenufrm& mainWindow, AppraisalBackend& backend, Notifier& 
     row->addStretch(1);
     row->addWidget(close);
     layout->addLayout(row);
-    resize(560, 470);
+    setMinimumWidth(600);
+    resize(620, sizeHint().height());
+}
+
+void TUtyForm1::showEvent(QShowEvent* event) {
+    const DataEntryPage& page = *main_.entryPage();
+    if (Table* table = page.table()) {
+        const auto& set = kClientDataSets[static_cast<std::size_t>(page.dataSet())];
+        tableLabel_->setText(u8("対象のテーブル：%1（%2）　%3件")
+                                 .arg(QString::fromStdString(table->file().filename().string()),
+                                      QString::fromUtf8(set.caption.data(),
+                                                        static_cast<qsizetype>(set.caption.size())))
+                                 .arg(table->recordCount()));
+    } else {
+        tableLabel_->setText(u8("人名テーブルが開かれていません。"));
+    }
+    QDialog::showEvent(event);
 }
 
 QString TUtyForm1::chooseFile(FileDialog kind) {

@@ -53,6 +53,10 @@ class TUtyForm1 : public QDialog {
     void SpeedButton2Click();    // appraise every client
     void SpeedButton3Click();    // empty the table
 
+  protected:
+    // Shows which table the utilities will work on.
+    void showEvent(QShowEvent* event) override;
+
   private:
     QString chooseFile(FileDialog kind);
     // Ends the program: this window closes, then the main window.
@@ -64,6 +68,7 @@ class TUtyForm1 : public QDialog {
     Notifier& notifier_;
     std::function<QString(FileDialog, const QString&)> chooseFile_;
     QString lastFolder_;
+    QLabel* tableLabel_ = nullptr;
 };
 
 }  // namespace suimei

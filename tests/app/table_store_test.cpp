@@ -125,6 +125,54 @@ TEST(TableStore, PagesForAGridAndBatches) {
     EXPECT_EQ(rows.front().at("氏名"), "n1240");
 }
 
+// The secondary indexes must exist in the file: without them every sorted walk and page is a
+// full scan and sort of the table.
+TEST(TableStore, SecondaryIndexesAreInTheFileAndServeSortedPages) {
+    testing::TempDir dir;
+    const auto file = dir.path() / "t.db";
+    auto t = Table::open(file, peopleDef(), true);
+    ASSERT_TRUE(t);
+    {
+        Table::Batch batch(*t);
+        // Dates descend as the record number rises; every date twice, the second in upper case.
+        for (int i = 0; i < 300; ++i) {
+            const std::string date = "d" + std::to_string(900 - i / 2);
+            add(*t, i % 2 ? "X" : "x", i % 2 ? "D" + date.substr(1) : date);
+        }
+        ASSERT_TRUE(batch.commit());
+    }
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
+    sqlite3_stmt* st = nullptr;
+    sqlite3_prepare_v2(db, "SELECT name FROM sqlite_master WHERE type='index' ORDER BY name", -1,
+                       &st, nullptr);
+    std::vector<std::string> indexes;
+    while (sqlite3_step(st) == SQLITE_ROW) {
+        indexes.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+    }
+    sqlite3_finalize(st);
+    sqlite3_close_v2(db);
+    EXPECT_EQ(indexes, (std::vector<std::string>{"ix_simei", "ix_yymmdd"}));
+
+    ASSERT_TRUE(t->setActiveIndex("yymmdd"));
+    // Date N was stored as records 2(900-N)+1 ("dN") and 2(900-N)+2 ("DN"), and dates rise
+    // from 751: rows 2r and 2r+1 of the date order hold N = 751 + r, lower case first.
+    const auto rows = t->page(251, 3);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0].at("生年月日"), "D876");
+    EXPECT_EQ(rows[0].at("No"), "50");
+    EXPECT_EQ(rows[1].at("生年月日"), "d877");
+    EXPECT_EQ(rows[1].at("No"), "47");
+    EXPECT_EQ(rows[2].at("生年月日"), "D877");
+    ASSERT_TRUE(t->gotoKey(50));
+    EXPECT_EQ(t->position(), 251);
+    ASSERT_TRUE(t->next());
+    EXPECT_EQ(t->key(), 47);
+    ASSERT_TRUE(t->prior());
+    ASSERT_TRUE(t->prior());
+    EXPECT_EQ(t->key(), 49);
+}
+
 TEST(TableStore, CreateLikeCopiesDefinitionsAndRefusesOverwrite) {
     testing::TempDir dir;
     {
