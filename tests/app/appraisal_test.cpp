@@ -64,7 +64,7 @@ TEST_F(AppraisalTest, WholeChartWorkedByHand) {
     EXPECT_EQ(c.voidSecond, 10);                 // 酉
     EXPECT_EQ(c.lifePalace, 12);                 // (8 - 5 - 3) mod 12 = 0 -> 亥
     EXPECT_EQ(c.luckDirection, 1);               // yang year, male
-    // Next entry 啓蟄 03-05 17h: 29 - (10 + 8/24) + (5 + 17/24) = 24.375 days -> 8 years 1 month.
+    // Next entry 啓蟄 03-05 18h: 29 - (10 + 8/24) + (5 + 18/24) = 24.42 days -> 8 years 1 month.
     EXPECT_EQ(c.luckStartAge, 9);
     EXPECT_EQ(c.luckAges[1], 0);
     EXPECT_EQ(c.luckAges[2], 8);
