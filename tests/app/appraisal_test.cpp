@@ -81,6 +81,8 @@ TEST_F(AppraisalTest, WholeChartWorkedByHand) {
     EXPECT_EQ(d.columns[kYearColumn].stemText, "甲:比肩");
     EXPECT_EQ(d.columns[kMonthColumn].hiddenText[2], "甲");
     EXPECT_EQ(d.columns[kDayColumn].stageText, "養");
+    EXPECT_EQ(d.columns[kDayColumn].stageHint.rfind("養（肉体が養われる）：", 0), 0u);
+    EXPECT_EQ(d.columns[kYearColumn].stemMeaning, "木の兄（木材になる木）");
     EXPECT_EQ(d.voidText, "空亡:申:酉");
     EXPECT_EQ(d.lifePalaceText, "命宮：亥");
     EXPECT_EQ(d.entryDaysText, "節入り日からの日数：5.3日");
