@@ -70,7 +70,8 @@ PillarCell pillarCell(const Tmandata& chart, int column, const ElementSlots& fav
             str(tenGodName(p.hiddenTenGods[k]));
     }
     cell.stageText = str(stageName(p.dayMasterStage));
-    cell.stageHint = str(stageName(p.dayMasterStage)) + "：" + str(stageGloss(p.dayMasterStage));
+    cell.stageHint = str(stageName(p.dayMasterStage)) + "（" + str(stageGloss(p.dayMasterStage)) +
+                     "）：" + str(stageDescription(p.dayMasterStage));
     if (input.pictures) {
         cell.stemPicture = kStemPictures[static_cast<std::size_t>(p.stem - 1)];
         const int e = elementOfBranch(p.branch);

@@ -181,6 +181,22 @@ inline constexpr std::array<std::string_view, 13> kStageGlosses = {
     "盛んになる", "衰える",     "病気になる",    "死ぬ",         "墓に入る",
     "途絶える",   "母体に宿る", "肉体が養われる"};
 
+// One sentence on each twelve stage (1..12 = 長生 .. 養): the energy the stage gives the pillar.
+inline constexpr std::array<std::string_view, 13> kStageDescriptions = {
+    "",
+    "物事が芽生えて育ち始める勢いで、素直さと周囲から引き立てられる運を持ちます。",
+    "生まれたばかりの不安定な勢いで、好奇心と変化を好む気まぐれさが表に出ます。",
+    "身支度を整えて世に出る勢いで、見栄と向上心が強く、人前で力を発揮します。",
+    "自分の力で立つ安定した勢いで、堅実に積み上げて身を立てる力があります。",
+    "最も盛んな頂点の勢いで、自信と指導力に富む反面、強引さが出やすくなります。",
+    "盛りを過ぎて落ち着いた勢いで、経験に裏打ちされた慎重さと穏やかさがあります。",
+    "力が弱まり内にこもる勢いで、感受性が鋭く、人の痛みを察する優しさがあります。",
+    "動きが止まり静まる勢いで、物事を深く突き詰める集中力と研究心があります。",
+    "蓄えを納めて守る勢いで、物や知識を大切に保ち、堅実に管理する力があります。",
+    "いったん途切れて入れ替わる勢いで、発想の転換が早く、行動が極端になりがちです。",
+    "新しい命を宿して準備する勢いで、夢と企画力があり、次の段階を育てる力があります。",
+    "守られて育つ勢いで、人に好かれて援助を受けやすく、穏やかに力を蓄えます。"};
+
 constexpr std::string_view stemNature(int s) {
     return nameAt(kStemNatures, s);
 }
@@ -198,6 +214,9 @@ constexpr std::string_view tenGodDescription(int g) {
 }
 constexpr std::string_view stageGloss(int st) {
     return nameAt(kStageGlosses, st);
+}
+constexpr std::string_view stageDescription(int st) {
+    return nameAt(kStageDescriptions, st);
 }
 
 }  // namespace suimei

@@ -7,6 +7,10 @@
 
 #include <nlohmann/json.hpp>
 
+#include "app/app_paths.h"
+#include "app/notifier.h"
+#include "calendar/old_calendar_solar_terms.h"
+#include "calendar/perpetual_calendar.h"
 #include "calendar/pillars.h"
 #include "calendar/solar_term_table.h"
 #include "calendar/types.h"
@@ -16,10 +20,9 @@ namespace suimei::cli {
 
 namespace {
 
-// The solar-term table that gives the entry depth. No table source is linked into this tool
-// yet: with an empty table the engine reports the depth as unknown and the output says so.
-SolarTermTable solarTermTableFor(int /*year*/) {
-    return SolarTermTable{};
+// Birth-time list index of a clock time (23 o'clock is the late 子 period).
+int slotOfClock(int hour) {
+    return hour == 23 ? 12 : (hour + 1) / 2;
 }
 
 int thisYear() {
@@ -198,10 +201,31 @@ int runPillars(const Args& args) {
     birth.prefecture = args.intValue("prefecture", kDefaultPrefecture, 1, 47);
 
     const std::string way = args.get("calendar").value_or("astro");
-    if (way == "files") throw UsageError{"--calendar files: not available"};
-    if (way != "astro") throw UsageError{"--calendar: astro or files, not " + way};
+    if (way != "astro" && way != "files") {
+        throw UsageError{"--calendar: astro or files, not " + way};
+    }
 
-    const SolarFacts facts = computeSolarFacts(birth, solarTermTableFor(birth.year), thisYear());
+    SolarFacts facts = computeSolarFacts(birth, solarTermTable(birth.year), thisYear());
+    // The calendar files give the pillars for birth years after 1921; the astronomy still gives
+    // the entries, the depth and the luck start.
+    if (choosePillarWay(birth.year, way == "astro") == PillarWay::Files) {
+        StderrNotifier notifier;
+        Treki files;
+        BirthPillars p;
+        const int slot = hourKnown ? slotOfClock(birth.hour) : kUnknownBirthTime;
+        if (files.loadYearFiles(birth.year, AppPaths::fromEnvironment(), notifier) != 0 ||
+            !files.lookupBirthPillars(birth.month, birth.day, slot, p)) {
+            return 2;
+        }
+        facts.yearStem = p.year.stem;
+        facts.yearBranch = p.year.branch;
+        facts.monthStem = p.month.stem;
+        facts.monthBranch = p.month.branch;
+        facts.dayStem = p.day.stem;
+        facts.dayBranch = p.day.branch;
+        facts.hourStem = p.hour.stem;
+        facts.hourBranch = p.hour.branch;
+    }
     if (args.has("json")) {
         std::cout << factsJson(birth, hourKnown, facts).dump(2) << "\n";
     } else {

@@ -1,12 +1,12 @@
 // Saves PNG screenshots of the start-up and main windows, before and after a sample appraisal.
 // Usage: ui_screenshots OUTPUT_FOLDER APP_FOLDER   (run offscreen by tools/screenshots.sh)
 //
-// The chart page is filled from a sample display of 1980/05/15 09:00-11:00 男 (丁巳 戊子 辛巳
-// 庚申, 渕海子平 hidden stems, 陽生陰死 stages) written out here, so the pictures do not depend on
-// the appraisal engine.
+// The chart page comes from a real run of the engine on 1980/05/15 09:00-11:00 男; the picture of a
+// chart without an hour uses a sample display written out here (a run always infers an hour).
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDate>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -14,8 +14,11 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "app/appraisal.h"
 #include "app/settings.h"
 #include "app/ui/main_window.h"
+#include "app/ui/readings_install.h"
+#include "app/ui/runner_backend.h"
 #include "app/ui/screen_check.h"
 #include "app/ui/start_up.h"
 #include "app/ui/title_window.h"
@@ -101,20 +104,6 @@ AppraisalDisplay sampleDisplay() {
     return d;
 }
 
-class SampleBackend : public suimei::AppraisalBackend {
-  public:
-    suimei::AppraisalStatus run(const suimei::AppraisalInput&, suimei::Notifier&) override {
-        ran_ = true;
-        return suimei::AppraisalStatus::Completed;
-    }
-    bool hasRun() const override { return ran_; }
-    const AppraisalDisplay& display() const override { return display_; }
-
-  private:
-    bool ran_ = false;
-    AppraisalDisplay display_ = sampleDisplay();
-};
-
 bool save(QWidget& w, const QDir& dir, const char* name) {
     w.show();
     QApplication::processEvents();
@@ -150,9 +139,14 @@ int main(int argc, char** argv) {
     suimei::StderrNotifier notifier(true);
     suimei::Settings settings;
     const suimei::SettingsStore store(out.filePath("screenshots.ini").toStdString());
-    SampleBackend backend;
+    const suimei::AppPaths paths(appDir.toStdString(),
+                                 out.filePath("screenshots.ini").toStdString());
+    suimei::AppraisalRunner runner(paths);
+    suimei::RunnerBackend backend(runner);
     suimei::Tmenufrm window(backend, settings, store, notifier);
     window.setAppDir(appDir);
+    window.setToday(QDate(2026, 12, 8));
+    suimei::installReadings(window, runner, paths, notifier);
     ok &= save(window, out, "main_entry_empty.png");
 
     window.findChild<QLineEdit*>("simei")->setText(QString::fromUtf8("山田 太郎"));
@@ -170,9 +164,13 @@ int main(int argc, char** argv) {
     window.okbtnClick();
     const qint64 fillNs = clock.nsecsElapsed();
     ok &= save(window, out, "main_chart_after_run.png");
-    // The window's share of an appraisal click: resetting and filling the chart page and
-    // switching to it (the sample backend computes nothing).
-    std::printf("appraisal click to filled chart page (window part): %.1f ms\n", fillNs / 1e6);
+    std::printf("appraisal click to filled chart page: %.1f ms\n", fillNs / 1e6);
+    const char* readingPages[3] = {"main_year_page.png", "main_month_page.png",
+                                   "main_day_page.png"};
+    for (int page = 2; page <= 4; ++page) {
+        window.notebook()->setCurrentIndex(page);
+        ok &= save(window, out, readingPages[page - 2]);
+    }
 
     // The same chart with an unknown hour and the pictures off.
     AppraisalDisplay noHour = sampleDisplay();

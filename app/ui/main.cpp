@@ -17,6 +17,8 @@
 #include "app/ui/data_entry_page.h"
 #include "app/ui/main_window.h"
 #include "app/ui/qt_notifier.h"
+#include "app/ui/readings_install.h"
+#include "app/ui/runner_backend.h"
 #include "app/ui/screen_check.h"
 #include "app/ui/settings_window_install.h"
 #include "app/ui/sound_player.h"
@@ -25,22 +27,6 @@
 #include "app/ui/utility_window.h"
 
 namespace {
-
-// The main window's appraisal run, bound to the engine's runner.
-class RunnerBackend : public suimei::AppraisalBackend {
-  public:
-    explicit RunnerBackend(suimei::AppraisalRunner& runner) : runner_(runner) {}
-    suimei::AppraisalStatus run(const suimei::AppraisalInput& input,
-                                suimei::Notifier& notifier) override {
-        return runner_.run(input, notifier);
-    }
-    bool hasRun() const override { return runner_.hasRun(); }
-    const suimei::AppraisalDisplay& display() const override { return runner_.display(); }
-    suimei::ChartHandOff chartHandOff() const override { return runner_.chartHandOff(); }
-
-  private:
-    suimei::AppraisalRunner& runner_;
-};
 
 // --startup-timing: reports once the button bar, the last part of the window, has been painted.
 class FirstPaintProbe : public QObject {
@@ -99,13 +85,14 @@ int main(int argc, char** argv) {
     if (settings.startupSound) sound.play(suimei::startUpSoundFor(QDate::currentDate()));
 
     suimei::AppraisalRunner runner(paths);
-    RunnerBackend backend(runner);
+    suimei::RunnerBackend backend(runner);
     suimei::Tmenufrm mainWindow(backend, settings, store, notifier);
     notifier.setParent(&mainWindow);
     mainWindow.setAppDir(appDir);
     mainWindow.setSoundPlayer(&sound);
     // The side windows belong to the main window (their Qt parent).
     suimei::installSideWindows(mainWindow, settings, store, notifier, paths);
+    suimei::installReadings(mainWindow, runner, paths, notifier);
     // The data utilities open from the ﾕｰﾃｨﾘﾃｨ button of the データ入力 page.
     auto* utility = new suimei::TUtyForm1(mainWindow, backend, notifier, &mainWindow);
     mainWindow.setSideWindowOpener("utybtn", [utility] {

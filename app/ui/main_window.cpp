@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -320,6 +321,19 @@ void Tmenufrm::stemClick(int column) {
 
 void Tmenufrm::TabbedNotebook1Change(int page) {
     if (page == kChartPageIndex && !backend_.hasRun()) notifier_.info(kChartPageBeforeRunText);
+    if (pageShown_) pageShown_(page);
+}
+
+void Tmenufrm::replacePage(int index, QWidget* page) {
+    if (index < 0 || index >= notebook_->count() || page == nullptr) return;
+    const QString caption = notebook_->tabText(index);
+    const bool current = notebook_->currentIndex() == index;
+    QWidget* old = notebook_->widget(index);
+    const QSignalBlocker block(notebook_);
+    notebook_->removeTab(index);
+    notebook_->insertTab(index, page, caption);
+    if (current) notebook_->setCurrentIndex(index);
+    if (old) old->deleteLater();
 }
 
 bool Tmenufrm::showPage(const QString& caption) {

@@ -87,6 +87,10 @@ class Tmenufrm : public QMainWindow {
     // "calenbtn", "jisabtn", "envsetbtn", "hounb", "tuki2", "nencap", ... Buttons without an opener
     // say that their window is not available yet.
     void setSideWindowOpener(const QString& name, std::function<void()> open);
+    // Puts `page` in place of the placeholder of notebook page `index` (its caption stays).
+    void replacePage(int index, QWidget* page);
+    // Called with the page index each time the notebook switches page.
+    void setPageShownHandler(std::function<void(int)> handler) { pageShown_ = std::move(handler); }
 
     // The appraisal button: runs the appraisal and shows the chart page.
     void okbtnClick();
@@ -131,6 +135,7 @@ class Tmenufrm : public QMainWindow {
     AppraisalBackend& backend_;
     Settings& settings_;
     const SettingsStore& store_;
+    std::function<void(int)> pageShown_;
     Notifier& notifier_;
     SoundPlayer* sound_ = nullptr;
     QString appDir_;

@@ -9,7 +9,7 @@ namespace suimei {
 
 namespace {
 
-struct PageSpec {
+struct PageLayout {
     const char* objectName;
     const char* memo1Name;
     const char* memo1Label;
@@ -17,7 +17,7 @@ struct PageSpec {
     const char* memo2Label;
 };
 
-constexpr PageSpec kPages[] = {
+constexpr PageLayout kPages[] = {
     {"YearPillarPage", "yymemo1", "年柱の通変星", "yymemo2", "年柱の十二運"},
     {"MonthPillarPage", "mmmemo1", "月柱の通変星", "mmmemo2", "月柱の十二運"},
     {"DayPillarPage", "ddcyoukou", "日干と季節（調候）", "ddmemo1", "日柱の十二運"},
@@ -41,11 +41,11 @@ QString joined(const std::vector<std::string>& lines) {
 }  // namespace
 
 PillarReadingPage::PillarReadingPage(Kind kind, QWidget* parent) : QWidget(parent) {
-    const PageSpec& spec = kPages[kind];
-    setObjectName(QString::fromLatin1(spec.objectName));
+    const PageLayout& layoutOf = kPages[kind];
+    setObjectName(QString::fromLatin1(layoutOf.objectName));
     auto* layout = new QVBoxLayout(this);
-    memo1_ = addMemo(layout, spec.memo1Name, spec.memo1Label, this);
-    memo2_ = addMemo(layout, spec.memo2Name, spec.memo2Label, this);
+    memo1_ = addMemo(layout, layoutOf.memo1Name, layoutOf.memo1Label, this);
+    memo2_ = addMemo(layout, layoutOf.memo2Name, layoutOf.memo2Label, this);
 }
 
 void PillarReadingPage::showTexts(const PillarPage& page) {

@@ -64,7 +64,7 @@ TEST_F(AppraisalTest, WholeChartWorkedByHand) {
     EXPECT_EQ(c.voidSecond, 10);                 // 酉
     EXPECT_EQ(c.lifePalace, 12);                 // (8 - 5 - 3) mod 12 = 0 -> 亥
     EXPECT_EQ(c.luckDirection, 1);               // yang year, male
-    // Next entry 啓蟄 03-05 17h: 29 - (10 + 8/24) + (5 + 17/24) = 24.375 days -> 8 years 1 month.
+    // Next entry 啓蟄 03-05 18h: 29 - (10 + 8/24) + (5 + 18/24) = 24.42 days -> 8 years 1 month.
     EXPECT_EQ(c.luckStartAge, 9);
     EXPECT_EQ(c.luckAges[1], 0);
     EXPECT_EQ(c.luckAges[2], 8);
@@ -81,6 +81,8 @@ TEST_F(AppraisalTest, WholeChartWorkedByHand) {
     EXPECT_EQ(d.columns[kYearColumn].stemText, "甲:比肩");
     EXPECT_EQ(d.columns[kMonthColumn].hiddenText[2], "甲");
     EXPECT_EQ(d.columns[kDayColumn].stageText, "養");
+    EXPECT_EQ(d.columns[kDayColumn].stageHint.rfind("養（肉体が養われる）：", 0), 0u);
+    EXPECT_EQ(d.columns[kYearColumn].stemMeaning, "木の兄（木材になる木）");
     EXPECT_EQ(d.voidText, "空亡:申:酉");
     EXPECT_EQ(d.lifePalaceText, "命宮：亥");
     EXPECT_EQ(d.entryDaysText, "節入り日からの日数：5.3日");

@@ -101,10 +101,19 @@ TEST(PillarsCommand, BadArgumentsGiveOneLineAndStatusTwo) {
         EXPECT_FALSE(err.empty()) << args;
         EXPECT_EQ(err.find('\n'), err.size() - 1) << args << ": " << err;
     }
-    int status = -1;
-    const std::string err = cli("--date 2000/01/01 --clock 07:00 --calendar files", &status, true);
-    EXPECT_EQ(status, 2);
-    EXPECT_NE(err.find("--calendar files: not available"), std::string::npos) << err;
+}
+
+TEST(PillarsCommand, CalendarFilesGiveThePillarsAwayFromEntries) {
+    // Mid-month, far from any entry, both ways agree; the astronomy still gives the depth.
+    const auto files = pillarsJson("--date 2000/01/20 --clock 07:00 --calendar files");
+    const auto astro = pillarsJson("--date 2000/01/20 --clock 07:00");
+    ASSERT_TRUE(files.is_object());
+    EXPECT_EQ(files["pillars"], astro["pillars"]);
+    EXPECT_EQ(files["pillars"]["day"]["name"], "丁丑");  // 2000-01-01 戊午 (55) + 19 days = 14
+    EXPECT_FALSE(files["entryDepthDays"].is_null());
+    // Before 1922 the files are never used, whatever is asked.
+    const auto early = pillarsJson("--date 1921/01/20 --clock 07:00 --calendar files");
+    EXPECT_EQ(early["pillars"], pillarsJson("--date 1921/01/20 --clock 07:00")["pillars"]);
 }
 
 }  // namespace

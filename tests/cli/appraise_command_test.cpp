@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+
+#include "app/text_codec.h"
+#include "support/temp_dir.h"
+
+namespace suimei {
+namespace {
+
+std::string cli(const std::string& args, int* status, bool stderrOnly = false) {
+    const std::string redirect = stderrOnly ? " 2>&1 >/dev/null" : " 2>/dev/null";
+    return testing::runCommand(std::string(SUIMEI_CLI_PATH) + " " + args + redirect, status);
+}
+
+TEST(AppraiseCommand, JsonHoldsTheWholeChart) {
+    int status = -1;
+    const std::string out =
+        cli("appraise --date 1984/02/10 --slot 07:00-09:00 --sex 男 --name 'A B' --json "
+            "--today 2026/12/08",
+            &status);
+    ASSERT_EQ(status, 0);
+    const auto j = nlohmann::json::parse(out, nullptr, false);
+    ASSERT_TRUE(j.is_object());
+    EXPECT_EQ(j["pillars"]["day"]["name"], "甲戌");
+    EXPECT_EQ(j["pillars"]["hour"]["stem"], 5);
+    EXPECT_EQ(j["pillars"]["month"]["hiddenStems"].size(), 3u);
+    EXPECT_EQ(j["elementPoints"].size(), 5u) << "per-element arrays have five entries, 木 first";
+    EXPECT_EQ(j["luckAges"].size(), 12u);
+    EXPECT_EQ(j["annualStems"].size(), 120u);
+    EXPECT_EQ(j["age"], 42);
+    EXPECT_EQ(j["nameText"], "A B");
+    EXPECT_TRUE(j["solarFacts"].contains("curEntryDay"));
+    EXPECT_TRUE(j["oldCalendar"].contains("lunarMonth"));
+    EXPECT_EQ(j["display"]["voidText"], "空亡:申:酉");
+}
+
+TEST(AppraiseCommand, SettingsAndTheSouthernQuestion) {
+    int status = -1;
+    // Without --yes the southern question is answered No and the run stops.
+    cli("appraise --date 1984/02/10 --slot 07:00-09:00 --sex 男 --south", &status);
+    EXPECT_EQ(status, 2);
+    const std::string out =
+        cli("appraise --date 1984/02/10 --slot 07:00-09:00 --sex 男 --south --yes --json", &status);
+    ASSERT_EQ(status, 0);
+    const auto j = nlohmann::json::parse(out, nullptr, false);
+    EXPECT_EQ(j["pillars"]["year"]["name"], "甲午");
+    const std::string school =
+        cli("appraise --date 1984/02/10 --slot 07:00-09:00 --sex 男 --hidden-stem-school 4 --json",
+            &status);
+    ASSERT_EQ(status, 0);
+    // 子 holds only 癸 under 算命学式.
+    EXPECT_EQ(nlohmann::json::parse(school)["pillars"]["year"]["hiddenCount"], 1);
+}
+
+TEST(AppraiseCommand, BadArgumentsGiveOneLineAndStatusTwo) {
+    const char* bad[] = {
+        "appraise --slot 07:00-09:00 --sex 男",
+        "appraise --date 1984/02/10 --slot 07:00 --sex 男",
+        "appraise --date 1984/02/10 --slot 07:00-09:00 --sex M",
+        "appraise --date 1984/13/10 --slot 07:00-09:00 --sex 男",
+        "appraise --date 1311/01/10 --slot 07:00-09:00 --sex 男",
+        "appraise --date 1984/02/10 --slot 07:00-09:00 --sex 男 --stage-school 3",
+        "appraise --date 1984/02/10 --slot 07:00-09:00 --sex 男 --calendar moon",
+        "eto --year 99999",
+        "eto",
+    };
+    for (const char* args : bad) {
+        int status = -1;
+        const std::string err = cli(args, &status, true);
+        EXPECT_EQ(status, 2) << args;
+        EXPECT_FALSE(err.empty()) << args;
+    }
+}
+
+TEST(BatchCommand, OneLinePerClientAndBadClientsReported) {
+    testing::TempDir dir;
+    std::string csv = "\"甲\",\"1984/02/10\",\"07:00-09:00\",\"男\"\r\n";
+    csv += "\"乙\",\"1984/13/10\",\"07:00-09:00\",\"女\"\r\n";
+    csv += "\"丙\",\"2000/01/01\",\"不明の場合\",\"女\"\r\n";
+    csv += "\"broken\r\n";
+    const auto file = dir.write("c.csv", *utf8ToCp932(csv));
+    int status = -1;
+    const std::string out = cli("batch --json --today 2026/12/08 --csv " + file.string(), &status);
+    EXPECT_EQ(status, 1) << "some clients failed";
+    std::istringstream lines(out);
+    std::string line;
+    std::vector<nlohmann::json> rows;
+    while (std::getline(lines, line)) rows.push_back(nlohmann::json::parse(line, nullptr, false));
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[0]["pillars"]["day"]["name"], "甲戌");
+    EXPECT_EQ(rows[1]["line"], 2);
+    EXPECT_TRUE(rows[1].contains("error"));
+    EXPECT_EQ(rows[2]["pillars"]["day"]["name"], "戊午");
+    EXPECT_EQ(rows[3]["line"], 4);
+}
+
+TEST(EtoCommand, PrintsTheFileOfAYear) {
+    int status = -1;
+    const std::string out = cli("eto --year 1970", &status);
+    ASSERT_EQ(status, 0);
+    EXPECT_EQ(out.substr(0, 9), "S45:7-11\r") << "昭和45 庚戌";
+    EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 25);
+}
+
+}  // namespace
+}  // namespace suimei
