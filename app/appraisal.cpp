@@ -79,6 +79,14 @@ AppraisalStatus AppraisalRunner::run(const AppraisalInput& input, Notifier& noti
     if (!next.validateBirthInput(input.dateText, kEraWestern, today, notifier)) {
         return AppraisalStatus::InvalidDate;
     }
+    // The validation lets a day past the end of its month through (31 February); the astronomy
+    // has no such day and would give an empty chart, so the run stops here with a clear message.
+    if (next.birthDay > daysInMonth(next.birthYear, next.birthMonth)) {
+        notifier.info(
+            next.normalisedBirthDate() + " は存在しない日付です。生年月日を確かめて下さい。",
+            "日のデータ異常");
+        return AppraisalStatus::InvalidDate;
+    }
     BirthMoment birth;
     birth.year = next.birthYear;
     birth.month = next.birthMonth;

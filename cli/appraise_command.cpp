@@ -159,12 +159,12 @@ int runAppraise(const Args& args) {
     CliNotifier notifier(args.has("yes"));
     if (in.taiwanOldCalendar) runner.loadTaiwanFile(notifier);
     const AppraisalStatus status = runner.run(in, notifier);
-    for (const auto& n : notifier.notices) {
-        if (n.kind != NoticeKind::Question) std::fprintf(stderr, "%s\n", n.text.c_str());
-    }
     if (status != AppraisalStatus::Completed) {
         std::fprintf(stderr, "suimei-cli appraise: %s\n", lastMessage(notifier).c_str());
         return 2;
+    }
+    for (const auto& n : notifier.notices) {
+        if (n.kind != NoticeKind::Question) std::fprintf(stderr, "%s\n", n.text.c_str());
     }
     if (args.has("json")) {
         std::printf("%s\n", runJson(runner).dump().c_str());

@@ -143,6 +143,11 @@ TEST_F(AppraisalTest, RunsThatStopKeepThePreviousChart) {
     EXPECT_EQ(notes.notices.back().caption, "月のデータ異常");
     EXPECT_EQ(runner.run(input("1990/xx/05", "07:00-09:00", "男"), notes),
               AppraisalStatus::InvalidDate);
+    // A day past the end of its month passes the validation but is no birth date.
+    EXPECT_EQ(runner.run(input("2023/02/29", "07:00-09:00", "男"), notes),
+              AppraisalStatus::InvalidDate);
+    EXPECT_EQ(notes.notices.back().caption, "日のデータ異常");
+    EXPECT_NE(notes.lastText().find("2023/02/29"), std::string::npos);
 
     AppraisalInput south = input("1990/05/05", "07:00-09:00", "男");
     south.southernInFile = true;
@@ -181,6 +186,9 @@ TEST_F(AppraisalTest, CalendarFilesOnlyForYearsAfter1921) {
 }
 
 TEST_F(AppraisalTest, AgeLabelIsEmptyFromAHundred) {
+    ASSERT_EQ(runner.run(input("2024/02/29", "07:00-09:00", "女"), notes),
+              AppraisalStatus::Completed)
+        << "a real leap day";
     ASSERT_EQ(runner.run(input("1926/12/08", "07:00-09:00", "女"), notes),
               AppraisalStatus::Completed);
     EXPECT_EQ(runner.chart().age, 100);

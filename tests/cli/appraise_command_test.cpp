@@ -62,6 +62,7 @@ TEST(AppraiseCommand, BadArgumentsGiveOneLineAndStatusTwo) {
         "appraise --date 1984/02/10 --slot 07:00-09:00 --sex M",
         "appraise --date 1984/13/10 --slot 07:00-09:00 --sex 男",
         "appraise --date 1311/01/10 --slot 07:00-09:00 --sex 男",
+        "appraise --date 2023/02/30 --slot 07:00-09:00 --sex 男",
         "appraise --date 1984/02/10 --slot 07:00-09:00 --sex 男 --stage-school 3",
         "appraise --date 1984/02/10 --slot 07:00-09:00 --sex 男 --calendar moon",
         "eto --year 99999",
@@ -72,6 +73,7 @@ TEST(AppraiseCommand, BadArgumentsGiveOneLineAndStatusTwo) {
         const std::string err = cli(args, &status, true);
         EXPECT_EQ(status, 2) << args;
         EXPECT_FALSE(err.empty()) << args;
+        EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << args << ": " << err;
     }
 }
 
