@@ -5,6 +5,7 @@
 #include "calendar/old_calendar.h"
 #include "calendar/perpetual_calendar.h"
 #include "calendar/pillars.h"
+#include "calendar/quick_pillars.h"
 #include "chart/mandata.h"
 #include "methods/nine_star.h"
 
@@ -15,12 +16,6 @@ namespace {
 constexpr const char* kUnknownTimeMessage =
     "時刻が指定されていません。システムが推時黄金律（淵海子平による）という法則に従って五行的なバ"
     "ランスを考えて設定します。この法則は通常の干支の組み合わせではありません。";
-
-// Branch opposite b (子 <-> 午 ...), used by the southern-hemisphere mode.
-Branch opposite(Branch b) {
-    if (!isBranch(b)) return b;
-    return static_cast<Branch>(b <= 6 ? b + 6 : b - 6);
-}
 
 }  // namespace
 
@@ -151,9 +146,9 @@ AppraisalStatus AppraisalRunner::run(const AppraisalInput& input, Notifier& noti
             notifier.info("「環境と流派の設定」を再設定して下さい。");
             return AppraisalStatus::SouthernRefused;
         }
-        pillars.day.branch = opposite(pillars.day.branch);
-        pillars.month.branch = opposite(pillars.month.branch);
-        pillars.year.branch = opposite(pillars.year.branch);
+        pillars.day.branch = static_cast<Branch>(opposingBranch(pillars.day.branch));
+        pillars.month.branch = static_cast<Branch>(opposingBranch(pillars.month.branch));
+        pillars.year.branch = static_cast<Branch>(opposingBranch(pillars.year.branch));
     }
 
     next.sex = sex;

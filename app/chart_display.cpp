@@ -112,15 +112,12 @@ void chartRelationLines(const Tmandata& chart, std::vector<RelationLine>& lines,
     for (int c = 0; c + 1 < 4; ++c) {
         const Pillar a = at(c), b = at(c + 1);
         if (a.stem == 0 || b.stem == 0) continue;  // a missing hour takes part in nothing
-        if (std::abs(a.stem - b.stem) == 5) {
+        if (stemCombinationElement(a.stem, b.stem) != 0) {
             lines.push_back({c, c + 1, ChartRow::Stem, LineColour::Green, "干合"});
         }
         const int x = a.branch, y = b.branch;
-        for (std::size_t k = 1; k < kBranchPairs.size(); ++k) {
-            const auto& pr = kBranchPairs[k];
-            if ((pr[0] == x && pr[1] == y) || (pr[0] == y && pr[1] == x)) {
-                lines.push_back({c, c + 1, ChartRow::Branch, LineColour::Green, "支合"});
-            }
+        if (isPairCombination(x, y)) {
+            lines.push_back({c, c + 1, ChartRow::Branch, LineColour::Green, "支合"});
         }
         // Groups are triples: two neighbours are joined only when the whole group stands in the
         // chart.
@@ -139,7 +136,7 @@ void chartRelationLines(const Tmandata& chart, std::vector<RelationLine>& lines,
                 }
             }
         }
-        if (x != 0 && y != 0 && std::abs(x - y) == 6) {
+        if (isClash(x, y)) {
             lines.push_back({c, c + 1, ChartRow::Branch, LineColour::Fuchsia, "冲"});
         }
     }

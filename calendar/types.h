@@ -164,6 +164,12 @@ inline constexpr std::array<std::string_view, 14> kBirthTimeSlots = {
 inline constexpr int kUnknownBirthTime = 13;
 // Index 0..13 of a birth-time text, or -1 when it is not in the list.
 int birthTimeIndexOf(std::string_view text);
+// Period 0..12 of the birth-time list that holds clock hour 0..23 (23 o'clock is the late 子
+// period, 12); -1 for an hour out of range.
+constexpr int birthTimeIndexOfHour(int hour) {
+    if (hour < 0 || hour > 23) return -1;
+    return hour == 23 ? 12 : (hour + 1) / 2;
+}
 // Clock time handed to the astronomy for slot 0..12: the middle of the period
 // (00:30, 02:00, 04:00, ... 22:00, 23:30). Returns false for 13 or out of range.
 bool birthTimeSlotMiddle(int index, int& hour, int& minute);

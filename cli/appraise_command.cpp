@@ -16,20 +16,6 @@
 namespace suimei::cli {
 namespace {
 
-// Answers the southern-hemisphere question from a flag and keeps every other notice.
-class CliNotifier : public Notifier {
-  public:
-    explicit CliNotifier(bool yes) : yes_(yes) {}
-    bool notify(const Notice& n) override {
-        notices.push_back(n);
-        return n.kind == NoticeKind::Question ? yes_ : true;
-    }
-    std::vector<Notice> notices;
-
-  private:
-    bool yes_;
-};
-
 const std::vector<std::string> kSettingOptions = {
     "hidden-stem-school", "stage-school", "qreki-base", "calendar", "south", "yes", "today"};
 
@@ -135,7 +121,7 @@ void printChart(const AppraisalRunner& runner) {
     std::printf("\n%s  %s\n", d.hiddenSchoolLabel.c_str(), d.stageSchoolLabel.c_str());
 }
 
-std::string lastMessage(const CliNotifier& n) {
+std::string lastMessage(const RecordingNotifier& n) {
     for (auto it = n.notices.rbegin(); it != n.notices.rend(); ++it) {
         if (it->kind != NoticeKind::Question) return it->text;
     }
@@ -156,7 +142,8 @@ int runAppraise(const Args& args) {
     if (in.sexText != "男" && in.sexText != "女") throw UsageError{"--sex: 男 or 女"};
     in.name = args.get("name").value_or("");
     AppraisalRunner runner(AppPaths::fromEnvironment());
-    CliNotifier notifier(args.has("yes"));
+    RecordingNotifier notifier;
+    notifier.answer = args.has("yes");
     if (in.taiwanOldCalendar) runner.loadTaiwanFile(notifier);
     const AppraisalStatus status = runner.run(in, notifier);
     if (status != AppraisalStatus::Completed) {
@@ -189,7 +176,8 @@ int runBatch(const Args& args) {
     const bool utf8 = body.substr(0, 3) == "\xEF\xBB\xBF";
     if (utf8) body.remove_prefix(3);
     AppraisalRunner runner(AppPaths::fromEnvironment());
-    CliNotifier quiet(args.has("yes"));
+    RecordingNotifier quiet;
+    quiet.answer = args.has("yes");
     if (settings.taiwanOldCalendar) runner.loadTaiwanFile(quiet);
     const bool json = args.has("json");
     int lineNo = 0, failed = 0;
@@ -216,7 +204,8 @@ int runBatch(const Args& args) {
         in.dateText = items[1];
         in.timeSlotText = items[2];
         in.sexText = items[3];
-        CliNotifier notifier(args.has("yes"));
+        RecordingNotifier notifier;
+        notifier.answer = args.has("yes");
         if (runner.run(in, notifier) != AppraisalStatus::Completed) {
             fail(lastMessage(notifier));
             continue;

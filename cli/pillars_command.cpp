@@ -20,11 +20,6 @@ namespace suimei::cli {
 
 namespace {
 
-// Birth-time list index of a clock time (23 o'clock is the late 子 period).
-int slotOfClock(int hour) {
-    return hour == 23 ? 12 : (hour + 1) / 2;
-}
-
 int thisYear() {
     const auto today = std::chrono::year_month_day{
         std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())};
@@ -212,7 +207,7 @@ int runPillars(const Args& args) {
         StderrNotifier notifier;
         Treki files;
         BirthPillars p;
-        const int slot = hourKnown ? slotOfClock(birth.hour) : kUnknownBirthTime;
+        const int slot = hourKnown ? birthTimeIndexOfHour(birth.hour) : kUnknownBirthTime;
         if (files.loadYearFiles(birth.year, AppPaths::fromEnvironment(), notifier) != 0 ||
             !files.lookupBirthPillars(birth.month, birth.day, slot, p)) {
             return 2;

@@ -88,7 +88,7 @@ TEST(EtoFiles, AgreeWithTheAstronomicalWayOutsideEntryPeriods) {
         // The period of the birth-time list that holds the entry's clock hour (23 o'clock is
         // the late 子 period, slot 12).
         const int entryHour = qreki.solarTerms()[static_cast<std::size_t>(2 * (month - 1))].hour;
-        const int entrySlot = entryHour == 23 ? 12 : (entryHour + 1) / 2;
+        const int entrySlot = birthTimeIndexOfHour(entryHour);
         const bool inEntryPeriod = day == entry.entryDay && slot == entrySlot;
         ++births;
         if (inEntryPeriod) {

@@ -61,6 +61,14 @@ TEST(BirthTimeList, IndexesAndMiddles) {
     ASSERT_TRUE(birthTimeSlotMiddle(12, h, m));
     EXPECT_EQ(h * 60 + m, 23 * 60 + 30);
     EXPECT_FALSE(birthTimeSlotMiddle(13, h, m));
+    // Each middle lies in its own period.
+    for (int i = 0; i <= 12; ++i) {
+        ASSERT_TRUE(birthTimeSlotMiddle(i, h, m));
+        EXPECT_EQ(birthTimeIndexOfHour(h), i) << i;
+    }
+    EXPECT_EQ(birthTimeIndexOfHour(0), 0);
+    EXPECT_EQ(birthTimeIndexOfHour(1), 1);
+    EXPECT_EQ(birthTimeIndexOfHour(24), -1);
 }
 
 TEST(FloorMod, NegativeOperands) {
