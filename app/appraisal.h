@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/app_paths.h"
-#include "app/notifier.h"
 #include "app/settings.h"
+#include "core/app_paths.h"
+#include "core/notifier.h"
 
 namespace suimei {
 

@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "app/text_codec.h"
+#include "core/text_codec.h"
 
 namespace suimei {
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/table_store.h"
+#include "core/table_store.h"
 
 namespace suimei {
 

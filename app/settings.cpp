@@ -4,7 +4,7 @@
 #include <charconv>
 #include <optional>
 
-#include "app/ini_store.h"
+#include "core/ini_store.h"
 
 namespace suimei {
 

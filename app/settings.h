@@ -25,10 +25,10 @@
 #include <string>
 #include <string_view>
 
-#include "app/app_paths.h"
-#include "app/notifier.h"
 #include "calendar/types.h"
 #include "chart/schools.h"
+#include "core/app_paths.h"
+#include "core/notifier.h"
 
 namespace suimei {
 

@@ -8,9 +8,9 @@
 #include <system_error>
 #include <vector>
 
-#include "app/app_paths.h"
-#include "app/notifier.h"
-#include "app/text_codec.h"
+#include "core/app_paths.h"
+#include "core/notifier.h"
+#include "core/text_codec.h"
 
 namespace suimei {
 

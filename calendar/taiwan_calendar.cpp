@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/text_codec.h"
 #include "calendar/old_calendar_astronomy.h"
 #include "calendar/types.h"
+#include "core/text_codec.h"
 
 namespace suimei {
 

@@ -11,11 +11,11 @@
 #include <string>
 #include <string_view>
 
-#include "app/notifier.h"
 #include "calendar/types.h"
 #include "chart/pattern.h"
 #include "chart/relations.h"
 #include "chart/schools.h"
+#include "core/notifier.h"
 
 namespace suimei {
 

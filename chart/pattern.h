@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/notifier.h"
 #include "chart/relations.h"
+#include "core/notifier.h"
 
 namespace suimei {
 

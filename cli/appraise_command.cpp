@@ -6,12 +6,12 @@
 
 #include "app/appraisal.h"
 #include "app/client_table.h"
-#include "app/text_codec.h"
 #include "calendar/old_calendar.h"
 #include "calendar/pillars.h"
 #include "chart/mandata.h"
 #include "cli/chart_json.h"
 #include "cli/command.h"
+#include "core/text_codec.h"
 
 namespace suimei::cli {
 namespace {

@@ -4,10 +4,10 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "app/app_paths.h"
-#include "app/notifier.h"
 #include "calendar/old_calendar.h"
 #include "cli/command.h"
+#include "core/app_paths.h"
+#include "core/notifier.h"
 
 namespace suimei::cli {
 

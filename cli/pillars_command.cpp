@@ -7,14 +7,14 @@
 
 #include <nlohmann/json.hpp>
 
-#include "app/app_paths.h"
-#include "app/notifier.h"
 #include "calendar/old_calendar_solar_terms.h"
 #include "calendar/perpetual_calendar.h"
 #include "calendar/pillars.h"
 #include "calendar/solar_term_table.h"
 #include "calendar/types.h"
 #include "cli/command.h"
+#include "core/app_paths.h"
+#include "core/notifier.h"
 
 namespace suimei::cli {
 

@@ -3,8 +3,8 @@
 
 #include <cstdio>
 
-#include "app/app_paths.h"
 #include "cli/command.h"
+#include "core/app_paths.h"
 #include "readings/key_coverage.h"
 
 namespace suimei::cli {

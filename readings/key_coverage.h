@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/app_paths.h"
+#include "core/app_paths.h"
 
 namespace suimei {
 

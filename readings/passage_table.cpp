@@ -1,6 +1,6 @@
 #include "readings/passage_table.h"
 
-#include "app/text_codec.h"
+#include "core/text_codec.h"
 
 namespace suimei {
 

@@ -12,8 +12,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/app_paths.h"
-#include "app/table_store.h"
+#include "core/app_paths.h"
+#include "core/table_store.h"
 
 namespace suimei {
 

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/app_paths.h"
-#include "app/notifier.h"
+#include "core/app_paths.h"
+#include "core/notifier.h"
 #include "readings/passage_table.h"
 
 namespace suimei {

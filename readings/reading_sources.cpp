@@ -3,7 +3,7 @@
 #include <map>
 #include <set>
 
-#include "app/text_codec.h"
+#include "core/text_codec.h"
 #include "readings/passage_table.h"
 
 namespace suimei {

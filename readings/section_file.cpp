@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "app/text_codec.h"
+#include "core/text_codec.h"
 
 namespace suimei {
 

@@ -18,7 +18,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/notifier.h"
+#include "core/notifier.h"
 
 namespace suimei {
 

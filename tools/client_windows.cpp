@@ -27,18 +27,18 @@
 #include <string>
 #include <vector>
 
-#include "app/app_paths.h"
 #include "app/appraisal.h"
 #include "app/client_table.h"
 #include "app/settings.h"
-#include "app/table_store.h"
-#include "app/text_codec.h"
 #include "app/ui/client_grid_model.h"
 #include "app/ui/data_entry_page.h"
 #include "app/ui/main_window.h"
 #include "app/ui/start_up.h"
 #include "app/ui/utility_window.h"
 #include "calendar/types.h"
+#include "core/app_paths.h"
+#include "core/table_store.h"
+#include "core/text_codec.h"
 
 namespace {
 

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     cmake g++ make pkg-config clang-format
     libsqlite3-dev nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev qt6-charts-dev qt6-multimedia-dev libqt6svg6
+    qt6-base-dev qt6-charts-dev qt6-multimedia-dev libqt6svg6 libqt6opengl6-dev libgl-dev
     fonts-ipafont fonts-ipaexfont
     xvfb xauth poppler-utils
 )

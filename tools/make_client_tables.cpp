@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/client_table.h"
-#include "app/text_codec.h"
+#include "core/text_codec.h"
 
 namespace fs = std::filesystem;
 using namespace suimei;

@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <string>
 
-#include "app/text_codec.h"
 #include "calendar/eto_generation.h"
 #include "calendar/old_calendar.h"
+#include "core/text_codec.h"
 
 int main(int argc, char** argv) {
     if (argc != 4) {

@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "app/app_paths.h"
-#include "app/text_codec.h"
+#include "core/app_paths.h"
+#include "core/text_codec.h"
 #include "readings/passage_table.h"
 #include "readings/reading_sources.h"
 

@@ -20,9 +20,9 @@
 #include <QVBoxLayout>
 
 #include "app/client_table.h"
-#include "app/table_store.h"
 #include "app/ui/client_grid_model.h"
 #include "calendar/types.h"
+#include "core/table_store.h"
 
 namespace suimei {
 

@@ -15,7 +15,7 @@
 #include <string>
 
 #include "app/appraisal.h"
-#include "app/notifier.h"
+#include "core/notifier.h"
 
 class QButtonGroup;
 class QComboBox;

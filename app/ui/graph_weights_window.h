@@ -4,8 +4,8 @@
 
 #include <QDialog>
 
-#include "app/notifier.h"
 #include "app/settings.h"
+#include "core/notifier.h"
 
 class QComboBox;
 

@@ -11,7 +11,6 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "app/app_paths.h"
 #include "app/appraisal.h"
 #include "app/settings.h"
 #include "app/ui/data_entry_page.h"
@@ -25,6 +24,7 @@
 #include "app/ui/start_up.h"
 #include "app/ui/title_window.h"
 #include "app/ui/utility_window.h"
+#include "core/app_paths.h"
 
 namespace {
 

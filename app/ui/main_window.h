@@ -12,8 +12,8 @@
 #include <functional>
 
 #include "app/appraisal.h"
-#include "app/notifier.h"
 #include "app/settings.h"
+#include "core/notifier.h"
 
 class QAbstractButton;
 class QComboBox;

@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "app/notifier.h"
+#include "core/notifier.h"
 
 namespace suimei {
 

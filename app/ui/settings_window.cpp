@@ -10,10 +10,10 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/ui/settings_window_text.h"
 #include "calendar/ui/taiwan_window.h"
 #include "chart/ui/hidden_stem_window.h"
 #include "chart/ui/stage_table_window.h"
+#include "core/ui/qt_text.h"
 
 namespace suimei {
 

@@ -5,8 +5,8 @@
 
 #include <QDialog>
 
-#include "app/notifier.h"
 #include "app/settings.h"
+#include "core/notifier.h"
 
 class QButtonGroup;
 class QCheckBox;

@@ -3,9 +3,9 @@
 // connects them to the main window's buttons: カレンダ (calenbtn), 時差 (jisabtn), 環境と流派の設定
 // (envsetbtn) and the chart page's 十二運星 (hounb).
 
-#include "app/app_paths.h"
-#include "app/notifier.h"
 #include "app/settings.h"
+#include "core/app_paths.h"
+#include "core/notifier.h"
 
 namespace suimei {
 

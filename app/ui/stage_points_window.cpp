@@ -7,8 +7,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "app/ui/settings_window_text.h"
 #include "calendar/types.h"
+#include "core/ui/qt_text.h"
 
 namespace suimei {
 

@@ -7,8 +7,8 @@
 
 #include <array>
 
-#include "app/notifier.h"
 #include "app/settings.h"
+#include "core/notifier.h"
 
 class QSpinBox;
 

@@ -14,9 +14,9 @@
 #include <memory>
 
 #include "app/client_table.h"
-#include "app/table_store.h"
 #include "app/ui/data_entry_page.h"
 #include "app/ui/main_window.h"
+#include "core/table_store.h"
 
 namespace suimei {
 

@@ -7,7 +7,7 @@
 #include <QDialog>
 #include <functional>
 
-#include "app/notifier.h"
+#include "core/notifier.h"
 
 class QLabel;
 class QPushButton;

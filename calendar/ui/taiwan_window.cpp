@@ -11,9 +11,9 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "app/text_codec.h"
-#include "app/ui/settings_window_text.h"
 #include "calendar/taiwan_calendar.h"
+#include "core/text_codec.h"
+#include "core/ui/qt_text.h"
 
 namespace suimei {
 

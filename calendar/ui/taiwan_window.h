@@ -4,8 +4,8 @@
 
 #include <QDialog>
 
-#include "app/app_paths.h"
-#include "app/notifier.h"
+#include "core/app_paths.h"
+#include "core/notifier.h"
 
 class QPlainTextEdit;
 class QPushButton;

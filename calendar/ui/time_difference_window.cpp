@@ -7,8 +7,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "app/ui/settings_window_text.h"
 #include "calendar/time_difference.h"
+#include "core/ui/qt_text.h"
 
 namespace suimei {
 

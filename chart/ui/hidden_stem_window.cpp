@@ -11,9 +11,10 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "app/ui/settings_window_text.h"
+#include "app/settings.h"
 #include "calendar/types.h"
 #include "chart/hidden_stems.h"
+#include "core/ui/qt_text.h"
 
 namespace suimei {
 
@@ -63,7 +64,7 @@ TZokanDBfrm::TZokanDBfrm(QWidget* parent) : QDialog(parent) {
     auto* schoolRow = new QHBoxLayout(schoolBox);
     schools_ = new QButtonGroup(this);
     for (int s = 0; s < 6; ++s) {
-        auto* radio = new QRadioButton(hiddenStemSchoolText(s), schoolBox);
+        auto* radio = new QRadioButton(qs(hiddenStemSchoolName(s)), schoolBox);
         radio->setObjectName("zokanRD_item" + QString::number(s));
         schools_->addButton(radio, s);
         schoolRow->addWidget(radio);
@@ -126,7 +127,7 @@ void TZokanDBfrm::setSchool(int school) {
 }
 
 void TZokanDBfrm::fillSlotTable(int school) {
-    title_->setText(hiddenStemSchoolText(school) +
+    title_->setText(qs(hiddenStemSchoolName(school)) +
                     "の蔵干表（余気・中気・正気の順、日数は節入りからの日数）");
     grid_->setColumnCount(6);
     grid_->setHorizontalHeaderLabels({"蔵干１", "日数", "蔵干２", "日数", "蔵干３", "日数"});

@@ -7,9 +7,10 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "app/ui/settings_window_text.h"
+#include "app/settings.h"
 #include "calendar/types.h"
 #include "chart/chart_rules.h"
+#include "core/ui/qt_text.h"
 
 namespace suimei {
 
@@ -52,7 +53,7 @@ StageChartWindow::StageChartWindow(QWidget* parent) : QDialog(parent) {
 
 void StageChartWindow::setStageSchool(int school) {
     school_ = school;
-    schoolLabel_->setText(stageSchoolLabelText(school));
+    schoolLabel_->setText(qs(twelveStageSchoolLabel(school)));
     for (int s = 1; s <= 10; ++s) {
         for (int b = 1; b <= 12; ++b) {
             auto* cell = new QTableWidgetItem(qs(stageName(twelveStageOf(s, b, school))));

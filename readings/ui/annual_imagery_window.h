@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "app/app_paths.h"
+#include "core/app_paths.h"
 #include "readings/passage_table.h"
 #include "readings/ui/reading_table_window.h"
 

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "app/app_paths.h"
+#include "core/app_paths.h"
 #include "readings/ui/reading_table_window.h"
 
 namespace suimei {

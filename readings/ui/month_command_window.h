@@ -5,8 +5,8 @@
 
 #include <QWidget>
 
-#include "app/app_paths.h"
-#include "app/notifier.h"
+#include "core/app_paths.h"
+#include "core/notifier.h"
 
 class QLabel;
 class QPlainTextEdit;

@@ -10,8 +10,8 @@
 #include <QWidget>
 #include <vector>
 
-#include "app/notifier.h"
-#include "app/table_store.h"
+#include "core/notifier.h"
+#include "core/table_store.h"
 #include "readings/ui/table_navigator.h"
 
 class QPlainTextEdit;

@@ -7,7 +7,7 @@
 
 #include <thread>
 
-#include "app/text_codec.h"
+#include "core/text_codec.h"
 #include "support/temp_dir.h"
 
 namespace suimei {

@@ -5,11 +5,11 @@
 #include <cstdio>
 #include <random>
 
-#include "app/notifier.h"
 #include "calendar/eto_generation.h"
 #include "calendar/old_calendar.h"
 #include "calendar/perpetual_calendar.h"
 #include "calendar/pillars.h"
+#include "core/notifier.h"
 
 namespace suimei {
 namespace {

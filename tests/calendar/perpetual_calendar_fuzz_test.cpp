@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "app/notifier.h"
 #include "calendar/perpetual_calendar.h"
+#include "core/notifier.h"
 #include "support/temp_dir.h"
 
 namespace suimei {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/notifier.h"
+#include "core/notifier.h"
 #include "support/temp_dir.h"
 
 namespace suimei {

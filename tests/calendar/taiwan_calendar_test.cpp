@@ -8,9 +8,9 @@
 #include <string>
 #include <tuple>
 
-#include "app/text_codec.h"
 #include "calendar/old_calendar.h"
 #include "calendar/old_calendar_astronomy.h"
+#include "core/text_codec.h"
 #include "support/temp_dir.h"
 
 namespace suimei {

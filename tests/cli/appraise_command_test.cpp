@@ -4,7 +4,7 @@
 #include <sstream>
 #include <string>
 
-#include "app/text_codec.h"
+#include "core/text_codec.h"
 #include "support/temp_dir.h"
 
 namespace suimei {

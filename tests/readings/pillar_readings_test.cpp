@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/text_codec.h"
 #include "chart/mandata.h"
+#include "core/text_codec.h"
 #include "support/temp_dir.h"
 
 namespace suimei {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/text_codec.h"
+#include "core/text_codec.h"
 #include "readings/passage_table.h"
 #include "support/temp_dir.h"
 

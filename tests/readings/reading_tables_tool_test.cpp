@@ -5,7 +5,7 @@
 #include <chrono>
 #include <filesystem>
 
-#include "app/text_codec.h"
+#include "core/text_codec.h"
 #include "readings/passage_table.h"
 #include "support/temp_dir.h"
 

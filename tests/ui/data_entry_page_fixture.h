@@ -9,13 +9,13 @@
 #include <memory>
 #include <string>
 
-#include "app/app_paths.h"
 #include "app/appraisal.h"
 #include "app/client_table.h"
 #include "app/settings.h"
-#include "app/table_store.h"
 #include "app/ui/data_entry_page.h"
 #include "app/ui/main_window.h"
+#include "core/app_paths.h"
+#include "core/table_store.h"
 #include "support/temp_dir.h"
 
 namespace suimei::testing {

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/text_codec.h"
+#include "core/text_codec.h"
 #include "support/temp_dir.h"
 
 namespace suimei {

@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QTableView>
 
-#include "app/text_codec.h"
 #include "chart/mandata.h"
+#include "core/text_codec.h"
 #include "readings/ui/annual_imagery_window.h"
 #include "readings/ui/conception_day_window.h"
 #include "readings/ui/kanteibun_window.h"

@@ -8,10 +8,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/text_codec.h"
 #include "calendar/ui/taiwan_window.h"
 #include "chart/ui/hidden_stem_window.h"
 #include "chart/ui/stage_table_window.h"
+#include "core/text_codec.h"
 #include "support/temp_dir.h"
 
 namespace suimei {

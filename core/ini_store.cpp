@@ -1,8 +1,8 @@
-#include "app/ini_store.h"
+#include "core/ini_store.h"
 
 #include <system_error>
 
-#include "app/text_codec.h"
+#include "core/text_codec.h"
 
 namespace suimei {
 

@@ -1,4 +1,4 @@
-#include "app/table_store.h"
+#include "core/table_store.h"
 
 #include <sstream>
 #include <system_error>

@@ -1,4 +1,4 @@
-#include "app/notifier.h"
+#include "core/notifier.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "app/ini_store.h"
+#include "core/ini_store.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -6,7 +6,7 @@
 #include <csignal>
 #include <string>
 
-#include "app/text_codec.h"
+#include "core/text_codec.h"
 #include "support/temp_dir.h"
 
 namespace suimei {

@@ -1,4 +1,4 @@
-#include "app/app_paths.h"
+#include "core/app_paths.h"
 
 #include <cstdlib>
 #include <system_error>
