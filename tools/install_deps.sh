@@ -1,14 +1,10 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the workbench needs, and only those that are missing.
+# Installs the Debian packages the workbench needs (tools/packages.txt), and only those that are
+# missing.
 set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 
-packages=(
-    cmake g++ make pkg-config clang-format
-    libsqlite3-dev nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev qt6-charts-dev qt6-multimedia-dev libqt6svg6 libqt6opengl6-dev libgl-dev
-    fonts-ipafont fonts-ipaexfont
-    xvfb xauth poppler-utils
-)
+mapfile -t packages < <(sed 's/#.*//' "$here/packages.txt" | tr -s ' \t' '\n' | sed '/^$/d')
 
 missing=()
 for p in "${packages[@]}"; do

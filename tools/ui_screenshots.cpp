@@ -17,11 +17,11 @@
 #include "app/appraisal.h"
 #include "app/settings.h"
 #include "app/ui/main_window.h"
-#include "app/ui/readings_install.h"
 #include "app/ui/runner_backend.h"
 #include "app/ui/screen_check.h"
 #include "app/ui/start_up.h"
 #include "app/ui/title_window.h"
+#include "desktop/subsystems.h"
 
 namespace {
 
@@ -146,7 +146,9 @@ int main(int argc, char** argv) {
     suimei::Tmenufrm window(backend, settings, store, notifier);
     window.setAppDir(appDir);
     window.setToday(QDate(2026, 12, 8));
-    suimei::installReadings(window, runner, paths, notifier);
+    suimei::installSubsystems(
+        window, backend,
+        suimei::Workbench{window, window.registry(), settings, store, notifier, paths, runner});
     ok &= save(window, out, "main_entry_empty.png");
 
     window.findChild<QLineEdit*>("simei")->setText(QString::fromUtf8("山田 太郎"));

@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -21,6 +20,7 @@
 
 #include "app/ui/chart_page.h"
 #include "app/ui/data_entry_page.h"
+#include "app/ui/help_window.h"
 #include "app/ui/sound_player.h"
 #include "app/ui/start_up.h"
 #include "calendar/types.h"
@@ -94,6 +94,7 @@ Tmenufrm::Tmenufrm(AppraisalBackend& backend, Settings& settings, const Settings
       backend_(backend),
       settings_(settings),
       store_(store),
+      registry_(new WindowRegistry(this)),
       notifier_(notifier) {
     setObjectName("Tmenufrm");
     setWindowTitle(u8(kApplicationTitle));
@@ -232,20 +233,15 @@ void Tmenufrm::connectWindowButtons() {
 }
 
 void Tmenufrm::setSideWindowOpener(const QString& name, std::function<void()> open) {
-    if (open) {
-        openers_.insert(name, std::move(open));
-    } else {
-        openers_.remove(name);
-    }
+    registry_->setOpener(name, std::move(open));
 }
 
 void Tmenufrm::openSideWindow(const QString& name) {
-    const auto it = openers_.constFind(name);
-    if (it != openers_.constEnd()) {
-        it.value()();
-    } else {
-        notifier_.info(kWindowNotReadyText);
-    }
+    if (!registry_->open(name)) notifier_.info(kWindowNotReadyText);
+}
+
+bool Tmenufrm::hasAppraisal() const {
+    return backend_.hasRun();
 }
 
 void Tmenufrm::windowButtonClick(const QString& name, bool needsRun) {
@@ -303,9 +299,12 @@ void Tmenufrm::helpClick() {
     }
     if (openUrl_) {
         openUrl_(url);
-    } else if (!runningUnderTests()) {
-        QDesktopServices::openUrl(url);
+        return;
     }
+    // The program's own window: the page needs no web browser, and its links stay inside it.
+    if (!help_) help_ = new HelpWindow(this);
+    help_->showPage(url);
+    presentSideWindow(help_, this);
 }
 
 int Tmenufrm::helpContext() const {
@@ -321,7 +320,7 @@ void Tmenufrm::stemClick(int column) {
 
 void Tmenufrm::TabbedNotebook1Change(int page) {
     if (page == kChartPageIndex && !backend_.hasRun()) notifier_.info(kChartPageBeforeRunText);
-    if (pageShown_) pageShown_(page);
+    emit registry_->pageShown(page);
 }
 
 void Tmenufrm::replacePage(int index, QWidget* page) {
@@ -349,6 +348,11 @@ QString Tmenufrm::birthDateText() const {
 
 void Tmenufrm::setBirthDateText(const QString& text) {
     birthday_->setText(text);
+}
+
+void Tmenufrm::enterBirthDate(const QString& text) {
+    setBirthDateText(text);
+    entryPage_->postRecord();
 }
 
 AppraisalInput Tmenufrm::collectInput() const {
@@ -388,6 +392,7 @@ void Tmenufrm::okbtnClick() {
             entryPage_->writeRunResult(backend_.display().summary,
                                        backend_.display().normalizedDate);
             notebook_->setCurrentIndex(kChartPageIndex);
+            emit registry_->appraisalCompleted();
             break;
         case AppraisalStatus::SouthernRefused:
             openSideWindow(QStringLiteral("envsetbtn"));

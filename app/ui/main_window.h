@@ -14,6 +14,7 @@
 #include "app/appraisal.h"
 #include "app/settings.h"
 #include "core/notifier.h"
+#include "core/ui/workbench.h"
 
 class QAbstractButton;
 class QComboBox;
@@ -25,6 +26,7 @@ namespace suimei {
 
 class ChartPage;
 class DataEntryPage;
+class HelpWindow;
 class SoundPlayer;
 
 // The engine side of the main window: the appraisal run and what it leaves behind. The program
@@ -60,7 +62,7 @@ inline constexpr char kStemMeaningSuffix[] = " を表します";
 inline constexpr char kKampoProgram[] = "kanpou-igaku";
 inline constexpr char kKeimyakuProgram[] = "keimyaku-igaku";
 
-class Tmenufrm : public QMainWindow {
+class Tmenufrm : public QMainWindow, public WorkbenchHost {
     Q_OBJECT
   public:
     // The page captions, in notebook order.
@@ -77,20 +79,26 @@ class Tmenufrm : public QMainWindow {
     void setSoundPlayer(SoundPlayer* player) { sound_ = player; }
     // "Today" for the runs; the system date when not set.
     void setToday(const QDate& today) { today_ = today; }
-    // Opens a web address (the help page); QDesktopServices when not set.
+    // Opens the help page's address; the program's own help window when not set.
     void setUrlOpener(std::function<bool(const QUrl&)> open) { openUrl_ = std::move(open); }
     // Starts an outside program by path; a detached process when not set.
     void setProgramStarter(std::function<bool(const QString&)> start) {
         startProgram_ = std::move(start);
     }
-    // Connects the button (or chart click) of that object name to the window it opens:
-    // "calenbtn", "jisabtn", "envsetbtn", "hounb", "tuki2", "nencap", ... Buttons without an opener
-    // say that their window is not available yet.
+    // The openers and page events the subsystems attach to. A button (or chart click) opens what
+    // is registered under its object name: "calenbtn", "jisabtn", "envsetbtn", "hounb", "tuki2",
+    // "nencap", ... Buttons without an opener say that their window is not available yet.
+    WindowRegistry& registry() { return *registry_; }
+    // The same as registry().setOpener.
     void setSideWindowOpener(const QString& name, std::function<void()> open);
-    // Puts `page` in place of the placeholder of notebook page `index` (its caption stays).
-    void replacePage(int index, QWidget* page);
-    // Called with the page index each time the notebook switches page.
-    void setPageShownHandler(std::function<void(int)> handler) { pageShown_ = std::move(handler); }
+
+    // WorkbenchHost: what the subsystems use of the main window.
+    QMainWindow* hostWindow() override { return this; }
+    void replacePage(int index, QWidget* page) override;
+    void runAppraisal() override { okbtnClick(); }
+    bool hasAppraisal() const override;
+    QString birthDateText() const override;
+    void enterBirthDate(const QString& text) override;
 
     // The appraisal button: runs the appraisal and shows the chart page.
     void okbtnClick();
@@ -102,7 +110,6 @@ class Tmenufrm : public QMainWindow {
     bool showPage(const QString& caption);
 
     // The birth-date field (the calendar window writes into it).
-    QString birthDateText() const;
     void setBirthDateText(const QString& text);
     // Help context of the current page (37, 50, 51, 52, 39; 0 for none).
     int helpContext() const;
@@ -135,14 +142,14 @@ class Tmenufrm : public QMainWindow {
     AppraisalBackend& backend_;
     Settings& settings_;
     const SettingsStore& store_;
-    std::function<void(int)> pageShown_;
+    WindowRegistry* registry_ = nullptr;
+    HelpWindow* help_ = nullptr;
     Notifier& notifier_;
     SoundPlayer* sound_ = nullptr;
     QString appDir_;
     QDate today_;
     std::function<bool(const QUrl&)> openUrl_;
     std::function<bool(const QString&)> startProgram_;
-    QHash<QString, std::function<void()>> openers_;
 
     QTabWidget* notebook_ = nullptr;
     ChartPage* chartPage_ = nullptr;

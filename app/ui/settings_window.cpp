@@ -10,9 +10,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "calendar/ui/taiwan_window.h"
-#include "chart/ui/hidden_stem_window.h"
-#include "chart/ui/stage_table_window.h"
 #include "core/ui/qt_text.h"
 
 namespace suimei {
@@ -193,31 +190,7 @@ void Tenvsetfrm::saveAndClose() {
         return;  // the window stays open; the settings still hold until the program ends
     }
     close();
-}
-
-void connectSettingsSideWindows(Tenvsetfrm& settingsWindow, TZokanDBfrm& hiddenStemTables,
-                                StageChartWindow& stageChart, TaiwanCalendarWindow& taiwan) {
-    auto showRaised = [](QWidget* w) {
-        w->show();
-        w->raise();
-        w->activateWindow();
-    };
-    QObject::connect(&settingsWindow, &Tenvsetfrm::hiddenStemSchoolChosen, &hiddenStemTables,
-                     &TZokanDBfrm::setSchool);
-    QObject::connect(&settingsWindow, &Tenvsetfrm::stageSchoolChosen, &stageChart,
-                     &StageChartWindow::setStageSchool);
-    QObject::connect(&settingsWindow, &Tenvsetfrm::hiddenStemTablesRequested, &hiddenStemTables,
-                     [&hiddenStemTables, showRaised](int school) {
-                         hiddenStemTables.setSchool(school);
-                         showRaised(&hiddenStemTables);
-                     });
-    QObject::connect(&settingsWindow, &Tenvsetfrm::stageTableRequested, &stageChart,
-                     [&stageChart, showRaised](int school) {
-                         stageChart.setStageSchool(school);
-                         showRaised(&stageChart);
-                     });
-    QObject::connect(&settingsWindow, &Tenvsetfrm::taiwanWindowRequested, &taiwan,
-                     [&taiwan, showRaised] { showRaised(&taiwan); });
+    emit settingsSaved();
 }
 
 }  // namespace suimei

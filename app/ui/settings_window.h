@@ -16,10 +16,6 @@ class QPushButton;
 
 namespace suimei {
 
-class TZokanDBfrm;
-class StageChartWindow;
-class TaiwanCalendarWindow;
-
 class Tenvsetfrm : public QDialog {
     Q_OBJECT
   public:
@@ -40,6 +36,8 @@ class Tenvsetfrm : public QDialog {
     void hiddenStemTablesRequested(int school);
     void stageTableRequested(int school);
     void taiwanWindowRequested();
+    // 設定保存 wrote the settings file.
+    void settingsSaved();
 
   private:
     void saveAndClose();
@@ -56,9 +54,5 @@ class Tenvsetfrm : public QDialog {
     QCheckBox* southern_ = nullptr;
     QCheckBox* noPictures_ = nullptr;
 };
-
-// Wires the settings window to the side windows it opens and that follow its school choices.
-void connectSettingsSideWindows(Tenvsetfrm& settingsWindow, TZokanDBfrm& hiddenStemTables,
-                                StageChartWindow& stageChart, TaiwanCalendarWindow& taiwan);
 
 }  // namespace suimei

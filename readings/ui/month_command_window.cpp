@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "readings/pillar_readings.h"
@@ -42,6 +43,11 @@ MonthCommandWindow::MonthCommandWindow(QWidget* parent) : QWidget(parent) {
     memo_->setObjectName(QStringLiteral("Memo1"));
     memo_->setReadOnly(true);
     layout->addWidget(memo_, 1);
+
+    auto* close = new QPushButton(QString::fromUtf8("閉じる"), this);
+    close->setObjectName(QStringLiteral("closeButton"));
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    layout->addWidget(close, 0, Qt::AlignRight);
 }
 
 void MonthCommandWindow::showChart(const Tmandata& chart, const AppPaths& paths,

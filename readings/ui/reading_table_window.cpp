@@ -5,6 +5,7 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -16,7 +17,16 @@ ReadingTableWindow::ReadingTableWindow(Table* table, const QStringList& gridFiel
                                        std::vector<MemoBinding> memos, Notifier& notifier,
                                        QWidget* parent)
     : QWidget(parent), table_(table), notifier_(notifier), memos_(std::move(memos)) {
-    auto* layout = new QVBoxLayout(this);
+    auto* outer = new QVBoxLayout(this);
+    // Everything but 閉じる: disabled as a whole when there is no table.
+    auto* body = new QWidget(this);
+    auto* layout = new QVBoxLayout(body);
+    layout->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(body, 1);
+    auto* close = new QPushButton(QString::fromUtf8("閉じる"), this);
+    close->setObjectName(QStringLiteral("closeButton"));
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    outer->addWidget(close, 0, Qt::AlignRight);
     navigator_ = new TableNavigator(this);
     layout->addWidget(navigator_);
 
@@ -42,7 +52,7 @@ ReadingTableWindow::ReadingTableWindow(Table* table, const QStringList& gridFiel
     }
 
     if (!table_) {
-        setEnabled(false);
+        body->setEnabled(false);
         return;
     }
     model_ = new TablePageModel(*table_, gridFields, true, this);

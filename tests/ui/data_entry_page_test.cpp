@@ -14,7 +14,7 @@
 #include <QTableView>
 
 #include "app/ui/client_grid_model.h"
-#include "app/ui/settings_window_install.h"
+#include "calendar/ui/calendar_windows.h"
 #include "calendar/ui/date_input_window.h"
 #include "data_entry_page_fixture.h"
 
@@ -355,11 +355,13 @@ TEST_F(DataEntryPageTest, EndButtonPostsTheCurrentRecord) {
 }
 
 TEST_F(DataEntryPageTest, CalendarOkWritesTheBirthDateIntoTheRecord) {
-    const SideWindows side = installSideWindows(*window, settings, store, notifier, paths);
+    installCalendarWindows(
+        Workbench{*window, window->registry(), settings, store, notifier, paths, runner});
+    auto* dateInput = window->findChild<DateInputWindow*>();
     click("dbato");
     click("calenbtn");
-    side.dateInput->findChild<QCalendarWidget*>("calendar")->setSelectedDate(QDate(1984, 2, 4));
-    side.dateInput->findChild<QPushButton*>("okButton")->click();
+    dateInput->findChild<QCalendarWidget*>("calendar")->setSelectedDate(QDate(1984, 2, 4));
+    dateInput->findChild<QPushButton*>("okButton")->click();
     EXPECT_EQ(page()->birthDateEdit()->text(), "1984/02/04");
     EXPECT_EQ(storedClients(tableFile())[1][client_field::kBirthDate], "1984/02/04");
     EXPECT_EQ(cell(1, 1), "1984/02/04");

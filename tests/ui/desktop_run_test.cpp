@@ -17,8 +17,8 @@
 
 #include "app/settings.h"
 #include "app/ui/main_window.h"
-#include "app/ui/readings_install.h"
 #include "app/ui/runner_backend.h"
+#include "readings/ui/reading_windows.h"
 #include "support/temp_dir.h"
 
 namespace suimei {
@@ -37,7 +37,8 @@ class DesktopRun : public ::testing::Test {
 
     void SetUp() override {
         window.setToday(QDate(2026, 12, 8));
-        ASSERT_TRUE(installReadings(window, runner, paths, notes));
+        ASSERT_TRUE(installReadingWindows(
+            Workbench{window, window.registry(), settings, store, notes, paths, runner}));
     }
 
     void typeClient(const char* name, const char* date, const char* slot, const char* sex) {

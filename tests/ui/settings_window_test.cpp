@@ -8,9 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include "calendar/ui/taiwan_window.h"
-#include "chart/ui/hidden_stem_window.h"
-#include "chart/ui/stage_table_window.h"
 #include "core/text_codec.h"
 #include "support/temp_dir.h"
 
@@ -138,25 +135,6 @@ TEST_F(SettingsWindowTest, AFileThatCannotBeWrittenIsReportedAndTheWindowStays) 
     ASSERT_EQ(notifier.notices.size(), 1u);
     EXPECT_EQ(notifier.notices[0].kind, NoticeKind::Error);
     EXPECT_TRUE(blocked.isVisible());
-}
-
-TEST_F(SettingsWindowTest, ButtonsOpenTheSideWindowsWhichFollowTheSchools) {
-    TZokanDBfrm tables;
-    StageChartWindow stages;
-    TaiwanCalendarWindow taiwan(AppPaths(dir.path(), ini), notifier);
-    connectSettingsSideWindows(window, tables, stages, taiwan);
-
-    item("bunyaRD", 4)->click();
-    EXPECT_EQ(tables.school(), 4);
-    item("Un12Radio", 1)->click();
-    EXPECT_EQ(stages.stageSchool(), 1);
-
-    find<QPushButton>("zokanbtn")->click();
-    EXPECT_TRUE(tables.isVisible());
-    find<QPushButton>("hounb")->click();
-    EXPECT_TRUE(stages.isVisible());
-    find<QPushButton>("qrekitwn")->click();
-    EXPECT_TRUE(taiwan.isVisible());
 }
 
 }  // namespace

@@ -1,10 +1,11 @@
-#include "app/ui/readings_install.h"
+#include "readings/ui/reading_windows.h"
 
+#include <QMainWindow>
 #include <QMenuBar>
 
 #include "app/appraisal.h"
-#include "app/ui/main_window.h"
 #include "chart/mandata.h"
+#include "core/ui/workbench.h"
 #include "readings/passage_table.h"
 #include "readings/pillar_readings.h"
 #include "readings/ui/annual_imagery_window.h"
@@ -25,67 +26,62 @@ constexpr int kDayPage = 4;
 // Lives as a child of the main window and keeps the shared passage table.
 class ReadingsHub : public QObject {
   public:
-    ReadingsHub(Tmenufrm& window, const AppraisalRunner& runner, const AppPaths& paths,
-                Notifier& notifier, std::unique_ptr<PassageTable> passages)
-        : QObject(&window),
-          window_(window),
-          runner_(runner),
-          paths_(paths),
-          notifier_(notifier),
+    ReadingsHub(const Workbench& bench, std::unique_ptr<PassageTable> passages)
+        : QObject(bench.host.hostWindow()),
+          host_(bench.host),
+          registry_(bench.registry),
+          runner_(bench.runner),
+          paths_(bench.paths),
+          notifier_(bench.notifier),
           passages_(std::move(passages)) {}
 
     void install() {
         pages_[0] = new PillarReadingPage(PillarReadingPage::Year);
         pages_[1] = new PillarReadingPage(PillarReadingPage::Month);
         pages_[2] = new PillarReadingPage(PillarReadingPage::Day);
-        window_.replacePage(kYearPage, pages_[0]);
-        window_.replacePage(kMonthPage, pages_[1]);
-        window_.replacePage(kDayPage, pages_[2]);
-        window_.setPageShownHandler([this](int page) { pageShown(page); });
+        host_.replacePage(kYearPage, pages_[0]);
+        host_.replacePage(kMonthPage, pages_[1]);
+        host_.replacePage(kDayPage, pages_[2]);
+        connect(&registry_, &WindowRegistry::pageShown, this, &ReadingsHub::pageShown);
 
         const Tmandata& chart = runner_.chart();
-        window_.setSideWindowOpener(
-            "nencap", [this, &chart] { showYearHeadingReading(chart, paths_, notifier_); });
-        window_.setSideWindowOpener(
-            "tukicap", [this, &chart] { showMonthHeadingReading(chart, paths_, notifier_); });
-        window_.setSideWindowOpener(
-            "niticap", [this, &chart] { showDayHeadingReading(chart, paths_, notifier_); });
-        window_.setSideWindowOpener(
-            "tuki2", [this, &chart] { showClimateUsefulReading(chart, paths_, notifier_); });
-        window_.setSideWindowOpener("tukireibtn", [this, &chart] {
-            if (!monthCommand_) monthCommand_ = new MonthCommandWindow(&window_);
+        registry_.setOpener("nencap",
+                            [this, &chart] { showYearHeadingReading(chart, paths_, notifier_); });
+        registry_.setOpener("tukicap",
+                            [this, &chart] { showMonthHeadingReading(chart, paths_, notifier_); });
+        registry_.setOpener("niticap",
+                            [this, &chart] { showDayHeadingReading(chart, paths_, notifier_); });
+        registry_.setOpener("tuki2",
+                            [this, &chart] { showClimateUsefulReading(chart, paths_, notifier_); });
+        registry_.setOpener("tukireibtn", [this, &chart] {
+            if (!monthCommand_) monthCommand_ = new MonthCommandWindow(window());
             monthCommand_->showChart(chart, paths_, notifier_);
-            monthCommand_->show();
-            monthCommand_->raise();
+            present(monthCommand_);
         });
 
-        QMenu* menu = window_.menuBar()->addMenu(QStringLiteral("データベース(&B)"));
+        QMenu* menu = window()->menuBar()->addMenu(QStringLiteral("データベース(&B)"));
         menu->setObjectName("databasemenu");
         menu->addAction(QStringLiteral("鑑定文章DB設定"), this, [this] {
-            if (!texts_) texts_ = new Tkanteibunfrm(*passages_, notifier_, &window_);
-            raise(texts_);
+            if (!texts_) texts_ = new Tkanteibunfrm(*passages_, notifier_, window());
+            present(texts_);
         });
         menu->addAction(QStringLiteral("年運の象意DB設定"), this, [this] {
-            if (!imagery_) imagery_ = new TKounDBForm(paths_, notifier_, &window_);
-            raise(imagery_);
+            if (!imagery_) imagery_ = new TKounDBForm(paths_, notifier_, window());
+            present(imagery_);
         });
         menu->addAction(QStringLiteral("６０花甲子DB設定"), this, [this] {
-            if (!sixty_) sixty_ = new TSixtyForm(paths_, notifier_, &window_);
-            raise(sixty_);
+            if (!sixty_) sixty_ = new TSixtyForm(paths_, notifier_, window());
+            present(sixty_);
         });
         menu->addAction(QStringLiteral("天源DB設定"), this, [this] {
-            if (!tengen_) tengen_ = new Ttengendb(paths_, notifier_, &window_);
-            raise(tengen_);
+            if (!tengen_) tengen_ = new Ttengendb(paths_, notifier_, window());
+            present(tengen_);
         });
     }
 
   private:
-    static void raise(QWidget* w) {
-        w->setWindowFlag(Qt::Window, true);
-        w->show();
-        w->raise();
-        w->activateWindow();
-    }
+    QMainWindow* window() const { return host_.hostWindow(); }
+    void present(QWidget* w) const { presentSideWindow(w, window()); }
 
     // Pages 2..4 carry their readings only after a run, read afresh each time they are shown.
     void pageShown(int page) {
@@ -97,7 +93,8 @@ class ReadingsHub : public QObject {
         pages_[static_cast<std::size_t>(page - kYearPage)]->showTexts(shown);
     }
 
-    Tmenufrm& window_;
+    WorkbenchHost& host_;
+    WindowRegistry& registry_;
     const AppraisalRunner& runner_;
     const AppPaths& paths_;
     Notifier& notifier_;
@@ -112,15 +109,14 @@ class ReadingsHub : public QObject {
 
 }  // namespace
 
-bool installReadings(Tmenufrm& mainWindow, const AppraisalRunner& runner, const AppPaths& paths,
-                     Notifier& notifier) {
+bool installReadingWindows(const Workbench& bench) {
     std::string error;
-    auto passages = PassageTable::open(paths, &error);
+    auto passages = PassageTable::open(bench.paths, &error);
     if (!passages) {
-        notifier.error("鑑定文章データベースが開けません: " + error);
+        bench.notifier.error("鑑定文章データベースが開けません: " + error);
         return false;
     }
-    auto* hub = new ReadingsHub(mainWindow, runner, paths, notifier, std::move(passages));
+    auto* hub = new ReadingsHub(bench, std::move(passages));
     hub->install();
     return true;
 }

@@ -1,23 +1,15 @@
 #pragma once
-// Connects the reading texts to the main window: the pillar pages 2..4 (filled when shown after a
+// Attaches the reading texts to the main window: the pillar pages 2..4 (filled when shown after a
 // run), the pillar-heading and month-branch readings, the month-command window, and the database
 // menu with the editors of the reading tables.
 
-#include <memory>
-
-class QObject;
-
 namespace suimei {
 
-class AppPaths;
-class AppraisalRunner;
-class Notifier;
-class Tmenufrm;
+struct Workbench;
 
 // Opens the passage table once for the life of the main window (which owns what this creates) and
 // connects everything. Returns false, with a notice, when the passage table cannot be opened (the
 // readings then stay empty; the rest of the program works).
-bool installReadings(Tmenufrm& mainWindow, const AppraisalRunner& runner, const AppPaths& paths,
-                     Notifier& notifier);
+bool installReadingWindows(const Workbench& bench);
 
 }  // namespace suimei

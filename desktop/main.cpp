@@ -16,15 +16,13 @@
 #include "app/ui/data_entry_page.h"
 #include "app/ui/main_window.h"
 #include "app/ui/qt_notifier.h"
-#include "app/ui/readings_install.h"
 #include "app/ui/runner_backend.h"
 #include "app/ui/screen_check.h"
-#include "app/ui/settings_window_install.h"
 #include "app/ui/sound_player.h"
 #include "app/ui/start_up.h"
 #include "app/ui/title_window.h"
-#include "app/ui/utility_window.h"
 #include "core/app_paths.h"
+#include "desktop/subsystems.h"
 
 namespace {
 
@@ -90,16 +88,10 @@ int main(int argc, char** argv) {
     notifier.setParent(&mainWindow);
     mainWindow.setAppDir(appDir);
     mainWindow.setSoundPlayer(&sound);
-    // The side windows belong to the main window (their Qt parent).
-    suimei::installSideWindows(mainWindow, settings, store, notifier, paths);
-    suimei::installReadings(mainWindow, runner, paths, notifier);
-    // The data utilities open from the ﾕｰﾃｨﾘﾃｨ button of the データ入力 page.
-    auto* utility = new suimei::TUtyForm1(mainWindow, backend, notifier, &mainWindow);
-    mainWindow.setSideWindowOpener("utybtn", [utility] {
-        utility->show();
-        utility->raise();
-        utility->activateWindow();
-    });
+    // The side windows and pages of every subsystem belong to the main window (their Qt parent).
+    const suimei::Workbench bench{
+        mainWindow, mainWindow.registry(), settings, store, notifier, paths, runner};
+    suimei::installSubsystems(mainWindow, backend, bench);
 
     if (!suimei::screenIsLargeEnough(QGuiApplication::primaryScreen())) {
         title->close();

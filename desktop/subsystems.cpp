@@ -1,0 +1,19 @@
+#include "desktop/subsystems.h"
+
+#include "app/ui/app_windows.h"
+#include "app/ui/main_window.h"
+#include "calendar/ui/calendar_windows.h"
+#include "chart/ui/chart_windows.h"
+#include "readings/ui/reading_windows.h"
+
+namespace suimei {
+
+void installSubsystems(Tmenufrm& mainWindow, AppraisalBackend& backend, const Workbench& bench) {
+    installCalendarWindows(bench);
+    installChartWindows(bench);
+    installAppWindows(mainWindow, backend, bench);
+    // Without the passage table the readings stay empty; the rest of the program works.
+    installReadingWindows(bench);
+}
+
+}  // namespace suimei
