@@ -2,50 +2,19 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <ctime>
 
 #include "app/appraisal.h"
 #include "app/client_table.h"
 #include "calendar/old_calendar.h"
 #include "calendar/pillars.h"
 #include "chart/mandata.h"
+#include "cli/appraisal_options.h"
 #include "cli/chart_json.h"
 #include "cli/command.h"
 #include "core/text_codec.h"
 
 namespace suimei::cli {
 namespace {
-
-const std::vector<std::string> kSettingOptions = {
-    "hidden-stem-school", "stage-school", "qreki-base", "calendar", "south", "yes", "today"};
-
-CivilDate todayFrom(const Args& args) {
-    CivilDate t;
-    if (const auto v = args.get("today")) {
-        parseDateArg(*v, t.year, t.month, t.day);
-        return t;
-    }
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
-}
-
-// The settings part of the input, from the options.
-AppraisalInput settingsFrom(const Args& args) {
-    AppraisalInput in;
-    in.hiddenStemSchool = args.intValue("hidden-stem-school", 1, 0, 5);
-    in.stageSchool = args.intValue("stage-school", 0, 0, 2);
-    in.taiwanOldCalendar = args.intValue("qreki-base", 0, 0, 1) == 1;
-    const std::string calendar = args.get("calendar").value_or("astro");
-    if (calendar != "astro" && calendar != "files") {
-        throw UsageError{"--calendar: astro or files, not " + calendar};
-    }
-    in.astronomicalCalendar = calendar == "astro";
-    in.southernInFile = args.has("south");
-    in.today = todayFrom(args);
-    return in;
-}
 
 nlohmann::json runJson(const AppraisalRunner& runner) {
     nlohmann::json j = chartJson(runner.chart());
@@ -121,38 +90,12 @@ void printChart(const AppraisalRunner& runner) {
     std::printf("\n%s  %s\n", d.hiddenSchoolLabel.c_str(), d.stageSchoolLabel.c_str());
 }
 
-std::string lastMessage(const RecordingNotifier& n) {
-    for (auto it = n.notices.rbegin(); it != n.notices.rend(); ++it) {
-        if (it->kind != NoticeKind::Question) return it->text;
-    }
-    return "appraisal stopped";
-}
-
 int runAppraise(const Args& args) {
-    std::vector<std::string> known = kSettingOptions;
-    known.insert(known.end(), {"date", "slot", "sex", "name", "json"});
+    std::vector<std::string> known = clientOptionNames();
+    known.push_back("json");
     args.allowOnly(known);
-    AppraisalInput in = settingsFrom(args);
-    in.dateText = args.require("date");
-    in.timeSlotText = args.get("slot").value_or("");
-    if (!in.timeSlotText.empty() && birthTimeIndexOf(in.timeSlotText) < 0) {
-        throw UsageError{"--slot: not a birth-time period: " + in.timeSlotText};
-    }
-    in.sexText = args.require("sex");
-    if (in.sexText != "男" && in.sexText != "女") throw UsageError{"--sex: 男 or 女"};
-    in.name = args.get("name").value_or("");
     AppraisalRunner runner(AppPaths::fromEnvironment());
-    RecordingNotifier notifier;
-    notifier.answer = args.has("yes");
-    if (in.taiwanOldCalendar) runner.loadTaiwanFile(notifier);
-    const AppraisalStatus status = runner.run(in, notifier);
-    if (status != AppraisalStatus::Completed) {
-        std::fprintf(stderr, "suimei-cli appraise: %s\n", lastMessage(notifier).c_str());
-        return 2;
-    }
-    for (const auto& n : notifier.notices) {
-        if (n.kind != NoticeKind::Question) std::fprintf(stderr, "%s\n", n.text.c_str());
-    }
+    if (!runClient(args, runner, "appraise")) return 2;
     if (args.has("json")) {
         std::printf("%s\n", runJson(runner).dump().c_str());
     } else {
@@ -162,7 +105,7 @@ int runAppraise(const Args& args) {
 }
 
 int runBatch(const Args& args) {
-    std::vector<std::string> known = kSettingOptions;
+    std::vector<std::string> known = settingOptionNames();
     known.insert(known.end(), {"csv", "json"});
     args.allowOnly(known);
     const AppraisalInput settings = settingsFrom(args);
@@ -227,13 +170,11 @@ int runBatch(const Args& args) {
     return failed == 0 ? 0 : 1;
 }
 
-const CommandRegistrar appraiseRegistrar(
-    {"appraise",
-     "appraise --date yyyy/mm/dd --slot PERIOD --sex 男|女 [--name TEXT] [--json] "
-     "[--hidden-stem-school 0..5] [--stage-school 0..2] [--qreki-base 0|1] "
-     "[--calendar astro|files] [--south [--yes]] [--today yyyy/mm/dd]",
-     {"json", "south", "yes"},
-     &runAppraise});
+const CommandRegistrar appraiseRegistrar({"appraise",
+                                          std::string("appraise ") + kClientOptionsUsage +
+                                              " [--json]",
+                                          {"json", "south", "yes"},
+                                          &runAppraise});
 const CommandRegistrar batchRegistrar(
     {"batch",
      "batch --csv FILE [--json] (same settings options as appraise)",

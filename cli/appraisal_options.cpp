@@ -1,0 +1,89 @@
+#include "cli/appraisal_options.h"
+
+#include <cstdio>
+#include <ctime>
+
+#include "calendar/types.h"
+
+namespace suimei::cli {
+
+const std::vector<std::string>& settingOptionNames() {
+    static const std::vector<std::string> names = {
+        "hidden-stem-school", "stage-school", "qreki-base", "calendar", "south", "yes", "today"};
+    return names;
+}
+
+std::vector<std::string> clientOptionNames() {
+    std::vector<std::string> names = settingOptionNames();
+    names.insert(names.end(), {"date", "slot", "sex", "name"});
+    return names;
+}
+
+const char kClientOptionsUsage[] =
+    "--date yyyy/mm/dd --slot PERIOD --sex 男|女 [--name TEXT] [--hidden-stem-school 0..5] "
+    "[--stage-school 0..2] [--qreki-base 0|1] [--calendar astro|files] [--south [--yes]] "
+    "[--today yyyy/mm/dd]";
+
+CivilDate todayFrom(const Args& args) {
+    CivilDate t;
+    if (const auto v = args.get("today")) {
+        parseDateArg(*v, t.year, t.month, t.day);
+        return t;
+    }
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+}
+
+AppraisalInput settingsFrom(const Args& args) {
+    AppraisalInput in;
+    in.hiddenStemSchool = args.intValue("hidden-stem-school", 1, 0, 5);
+    in.stageSchool = args.intValue("stage-school", 0, 0, 2);
+    in.taiwanOldCalendar = args.intValue("qreki-base", 0, 0, 1) == 1;
+    const std::string calendar = args.get("calendar").value_or("astro");
+    if (calendar != "astro" && calendar != "files") {
+        throw UsageError{"--calendar: astro or files, not " + calendar};
+    }
+    in.astronomicalCalendar = calendar == "astro";
+    in.southernInFile = args.has("south");
+    in.today = todayFrom(args);
+    return in;
+}
+
+AppraisalInput clientInputFrom(const Args& args) {
+    AppraisalInput in = settingsFrom(args);
+    in.dateText = args.require("date");
+    in.timeSlotText = args.get("slot").value_or("");
+    if (!in.timeSlotText.empty() && birthTimeIndexOf(in.timeSlotText) < 0) {
+        throw UsageError{"--slot: not a birth-time period: " + in.timeSlotText};
+    }
+    in.sexText = args.require("sex");
+    if (in.sexText != "男" && in.sexText != "女") throw UsageError{"--sex: 男 or 女"};
+    in.name = args.get("name").value_or("");
+    return in;
+}
+
+std::string lastMessage(const RecordingNotifier& notifier) {
+    for (auto it = notifier.notices.rbegin(); it != notifier.notices.rend(); ++it) {
+        if (it->kind != NoticeKind::Question) return it->text;
+    }
+    return "appraisal stopped";
+}
+
+bool runClient(const Args& args, AppraisalRunner& runner, const std::string& command) {
+    const AppraisalInput in = clientInputFrom(args);
+    RecordingNotifier notifier;
+    notifier.answer = args.has("yes");
+    if (in.taiwanOldCalendar) runner.loadTaiwanFile(notifier);
+    if (runner.run(in, notifier) != AppraisalStatus::Completed) {
+        std::fprintf(stderr, "suimei-cli %s: %s\n", command.c_str(), lastMessage(notifier).c_str());
+        return false;
+    }
+    for (const auto& n : notifier.notices) {
+        if (n.kind != NoticeKind::Question) std::fprintf(stderr, "%s\n", n.text.c_str());
+    }
+    return true;
+}
+
+}  // namespace suimei::cli
