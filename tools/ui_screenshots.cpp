@@ -4,6 +4,7 @@
 // The chart page comes from a real run of the engine on 1980/05/15 09:00-11:00 男; the picture of a
 // chart without an hour uses a sample display written out here (a run always infers an hour).
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QDate>
@@ -172,6 +173,17 @@ int main(int argc, char** argv) {
     for (int page = 2; page <= 4; ++page) {
         window.notebook()->setCurrentIndex(page);
         ok &= save(window, out, readingPages[page - 2]);
+    }
+    // Side windows of the real run: the month command and the help page.
+    window.registry().open("tukireibtn");
+    if (QWidget* month = window.findChild<QWidget*>("MonthCommandWindow")) {
+        ok &= save(*month, out, "month_command_window.png");
+        month->close();
+    }
+    window.findChild<QAbstractButton*>("SpeedButton2")->click();
+    if (QWidget* help = window.findChild<QWidget*>("HelpWindow")) {
+        ok &= save(*help, out, "help_window.png");
+        help->close();
     }
 
     // The same chart with an unknown hour and the pictures off.
