@@ -4,6 +4,7 @@
 // preview, so what a document holds is tested without a printer or a window.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace suimei::print {
@@ -11,11 +12,13 @@ namespace suimei::print {
 enum class FontFace { Mincho, Gothic };
 
 enum class ItemKind {
-    Text,     // `text` in its box, wrapped at the box's width, never drawn outside it
+    Text,     // `text` in its box, wrapped at the box's width and never drawn outside it
     Line,     // from (x, y) to (x + width, y + height)
     Box,      // a rectangle's outline
-    Picture,  // the picture file `text` (a path in the application folder) scaled into its box
+    Picture,  // the picture file `text` scaled into its box, keeping its proportions
 };
+
+enum class Align { Left, Centre, Right };
 
 struct PrintItem {
     ItemKind kind = ItemKind::Text;
@@ -27,6 +30,8 @@ struct PrintItem {
     FontFace face = FontFace::Mincho;
     double pointSize = 10.5;
     bool bold = false;
+    Align align = Align::Left;
+    std::string colour = "#000000";  // text and line colour
 };
 
 struct PrintPage {
@@ -39,5 +44,18 @@ struct PrintDocument {
     double paperHeight = 297;  // mm
     std::vector<PrintPage> pages;
 };
+
+// Millimetres per point.
+inline constexpr double kMillimetresPerPoint = 25.4 / 72.0;
+
+// Width of `text` in ems of its font: a full-width character (kanji, kana, full-width forms)
+// takes one em, any other character half an em. Fonts of the documents are fixed-pitch Japanese
+// faces, for which this is what the printer draws.
+double textWidthEm(std::string_view text);
+
+// `text` broken into lines no wider than `widthMm` at `pointSize`: at its own line breaks and
+// wherever the next character would run past the width. A line-start rule keeps closing
+// punctuation (、。）」』) on the line before. An empty text gives no line.
+std::vector<std::string> wrapText(std::string_view text, double widthMm, double pointSize);
 
 }  // namespace suimei::print

@@ -1,0 +1,190 @@
+#include "core/ui/print_service.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QFont>
+#include <QImage>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QToolBar>
+
+#include "core/notifier.h"
+
+namespace suimei {
+
+namespace {
+
+QString qsText(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void preparePage(const print::PrintDocument& doc, QPagedPaintDevice& device) {
+    device.setPageSize(QPageSize(QSizeF(doc.paperWidth, doc.paperHeight), QPageSize::Millimeter,
+                                 QString(), QPageSize::FuzzyOrientationMatch));
+    device.setPageOrientation(doc.paperWidth > doc.paperHeight ? QPageLayout::Landscape
+                                                               : QPageLayout::Portrait);
+    device.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+}
+
+}  // namespace
+
+void paintPage(const print::PrintPage& page, QPainter& painter, double dotsPerMm) {
+    const auto rectOf = [dotsPerMm](const print::PrintItem& item) {
+        return QRectF(item.x * dotsPerMm, item.y * dotsPerMm, item.width * dotsPerMm,
+                      item.height * dotsPerMm);
+    };
+    for (const print::PrintItem& item : page.items) {
+        painter.save();
+        const QColor colour(QString::fromStdString(item.colour));
+        QPen pen(colour.isValid() ? colour : QColor(Qt::black));
+        pen.setWidthF(0.25 * dotsPerMm);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        const QRectF rect = rectOf(item);
+        switch (item.kind) {
+            case print::ItemKind::Text: {
+                QFont font(QString::fromUtf8(
+                    item.face == print::FontFace::Mincho ? "ＭＳ 明朝" : "ＭＳ ゴシック"));
+                font.setPointSizeF(item.pointSize);
+                font.setBold(item.bold);
+                painter.setFont(font);
+                const Qt::Alignment horizontal =
+                    item.align == print::Align::Centre  ? Qt::AlignHCenter
+                    : item.align == print::Align::Right ? Qt::AlignRight
+                                                        : Qt::AlignLeft;
+                // Text never runs outside its box.
+                painter.setClipRect(rect);
+                painter.drawText(rect,
+                                 static_cast<int>(horizontal | Qt::AlignTop | Qt::TextWordWrap),
+                                 qsText(item.text));
+                break;
+            }
+            case print::ItemKind::Line:
+                painter.drawLine(rect.topLeft(), rect.bottomRight());
+                break;
+            case print::ItemKind::Box:
+                painter.drawRect(rect);
+                break;
+            case print::ItemKind::Picture: {
+                const QImage image(qsText(item.text));
+                if (image.isNull()) break;
+                const QSizeF fitted = QSizeF(image.size()).scaled(rect.size(), Qt::KeepAspectRatio);
+                const QRectF target(rect.topLeft() + QPointF((rect.width() - fitted.width()) / 2,
+                                                             (rect.height() - fitted.height()) / 2),
+                                    fitted);
+                painter.drawImage(target, image);
+                break;
+            }
+        }
+        painter.restore();
+    }
+}
+
+bool paintDocument(const print::PrintDocument& doc, QPagedPaintDevice& device) {
+    preparePage(doc, device);
+    QPainter painter;
+    if (!painter.begin(&device)) return false;
+    const double dotsPerMm = device.logicalDpiX() / 25.4;
+    for (std::size_t i = 0; i < doc.pages.size(); ++i) {
+        if (i > 0 && !device.newPage()) return false;
+        paintPage(doc.pages[i], painter, dotsPerMm);
+    }
+    return painter.end();
+}
+
+bool writeDocumentPdf(const print::PrintDocument& doc, const QString& path) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    bool painted = false;
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(300);
+        writer.setTitle(qsText(doc.title));
+        writer.setCreator(QStringLiteral("推命ワークベンチ 8.0"));
+        painted = paintDocument(doc, writer);
+    }
+    if (!painted) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+PrintService::PrintService(Notifier& notifier, QObject* parent)
+    : QObject(parent), notifier_(notifier) {}
+
+PrintService::~PrintService() = default;
+
+PrintService& PrintService::instance(Notifier& notifier) {
+    static PrintService* service = new PrintService(notifier, qApp);
+    return *service;
+}
+
+QPrinter& PrintService::printer() {
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer_->setFullPage(true);
+    }
+    return *printer_;
+}
+
+void PrintService::setupPrinter(QWidget* parent) {
+    QPageSetupDialog dialog(&printer(), parent);
+    dialog.exec();
+}
+
+void PrintService::print(const print::PrintDocument& doc, QWidget* parent) {
+    if (doc.pages.empty()) return;
+    if (!notifier_.ask(kPreviewQuestionText)) {
+        const bool printed = directPrint_ ? directPrint_(doc) : [&] {
+            printer().setDocName(qsText(doc.title));
+            return paintDocument(doc, printer());
+        }();
+        if (!printed) {
+            notifier_.error("印刷できませんでした。プリンタ設定を確かめて下さい。", "印刷");
+        }
+        return;
+    }
+    auto shared = std::make_shared<print::PrintDocument>(doc);
+    auto* preview = new QPrintPreviewDialog(&printer(), parent);
+    preview->setObjectName(QStringLiteral("printPreview"));
+    preview->setAttribute(Qt::WA_DeleteOnClose);
+    preview->setWindowTitle(QStringLiteral("印刷プレビュー - ") + qsText(doc.title));
+    connect(preview, &QPrintPreviewDialog::paintRequested, preview,
+            [shared](QPrinter* printer) { paintDocument(*shared, *printer); });
+    auto* pdf = new QAction(QStringLiteral("PDF に保存"), preview);
+    pdf->setObjectName(QStringLiteral("savePdfAction"));
+    connect(pdf, &QAction::triggered, preview,
+            [this, shared, preview] { savePdf(*shared, preview); });
+    if (auto* bar = preview->findChild<QToolBar*>()) {
+        bar->addSeparator();
+        bar->addAction(pdf);
+    } else {
+        preview->addAction(pdf);
+    }
+    preview->resize(900, 1000);
+    preview->open();
+    emit previewOpened(preview);
+}
+
+void PrintService::savePdf(const print::PrintDocument& doc, QWidget* parent) {
+    QString path;
+    if (choosePdfPath_) {
+        path = choosePdfPath_(parent);
+    } else {
+        path = QFileDialog::getSaveFileName(parent, QStringLiteral("PDF に保存"),
+                                            qsText(doc.title) + QStringLiteral(".pdf"),
+                                            QStringLiteral("PDF (*.pdf)"));
+    }
+    if (path.isEmpty()) return;
+    if (!writeDocumentPdf(doc, path)) {
+        notifier_.error("PDF を書き込めませんでした。\n" + path.toStdString(), "PDF に保存");
+    }
+}
+
+}  // namespace suimei

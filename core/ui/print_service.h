@@ -1,0 +1,72 @@
+#pragma once
+// The one way the program prints: a document of pages composed by the engine is drawn on a
+// printer, into a PDF file or in a preview. Every print command asks "印刷のプレビュー画面を表示
+// しますか？": Yes opens the preview (with "PDF に保存"), No prints at once on the chosen printer.
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+#include "core/print_document.h"
+
+class QPagedPaintDevice;
+class QPainter;
+class QPrinter;
+class QWidget;
+
+namespace suimei {
+
+class Notifier;
+
+inline constexpr char kPreviewQuestionText[] = "印刷のプレビュー画面を表示しますか？";
+
+// Draws every page of `doc` on `device` (a printer or a PDF writer), starting a new page between
+// them. False when the painter cannot start on the device.
+bool paintDocument(const print::PrintDocument& doc, QPagedPaintDevice& device);
+
+// Draws one page with `painter`, whose device has `dotsPerMm` dots to the millimetre.
+void paintPage(const print::PrintPage& page, QPainter& painter, double dotsPerMm);
+
+// Writes `doc` as a PDF file; false (and no file left behind) when it cannot be written.
+bool writeDocumentPdf(const print::PrintDocument& doc, const QString& path);
+
+class PrintService : public QObject {
+    Q_OBJECT
+  public:
+    explicit PrintService(Notifier& notifier, QObject* parent = nullptr);
+    ~PrintService() override;
+
+    // The program's print service (made on first use, lives until the program ends).
+    static PrintService& instance(Notifier& notifier);
+
+    // Asks the preview question, then previews or prints `doc`. `parent` owns the preview.
+    void print(const print::PrintDocument& doc, QWidget* parent);
+    // The printer setup dialog (プリンタ設定); its choices hold for the next prints.
+    void setupPrinter(QWidget* parent);
+    QPrinter& printer();
+
+    // Where "PDF に保存" writes; a file dialog when not set (tests set it).
+    void setPdfPathChooser(std::function<QString(QWidget*)> choose) {
+        choosePdfPath_ = std::move(choose);
+    }
+    // Prints at once without the platform (tests): called instead of painting on the printer.
+    void setDirectPrinter(std::function<bool(const print::PrintDocument&)> print) {
+        directPrint_ = std::move(print);
+    }
+
+  signals:
+    // A preview window was opened (tests find it through this).
+    void previewOpened(QWidget* preview);
+
+  private:
+    void savePdf(const print::PrintDocument& doc, QWidget* parent);
+
+    Notifier& notifier_;
+    std::unique_ptr<QPrinter> printer_;
+    std::function<QString(QWidget*)> choosePdfPath_;
+    std::function<bool(const print::PrintDocument&)> directPrint_;
+};
+
+}  // namespace suimei

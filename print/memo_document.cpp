@@ -1,0 +1,91 @@
+#include "print/memo_document.h"
+
+namespace suimei::print {
+
+namespace {
+
+constexpr double kLeft = 20;         // mm
+constexpr double kTextWidth = 170;   // mm
+constexpr double kHeadTop = 14;      // mm
+constexpr double kBodyTop = 36;      // mm
+constexpr double kLineHeight = 5.4;  // mm: the 45th line ends above the footer
+constexpr double kBodyPoints = 11;   // pt, Mincho
+constexpr double kHeadPoints = 12;   // pt, Gothic
+constexpr double kFooterTop = 283;   // mm
+
+PrintItem textItem(double y, double height, std::string text, FontFace face, double points) {
+    PrintItem item;
+    item.kind = ItemKind::Text;
+    item.x = kLeft;
+    item.y = y;
+    item.width = kTextWidth;
+    item.height = height;
+    item.text = std::move(text);
+    item.face = face;
+    item.pointSize = points;
+    return item;
+}
+
+}  // namespace
+
+std::string footerLine(const std::string& practitionerName, const std::string& telephone) {
+    if (practitionerName.empty()) return kMakerNotice;
+    std::string line = practitionerName;
+    if (!telephone.empty()) line += "     TEL " + telephone;
+    return line;
+}
+
+PrintDocument composeMemoDocument(const MemoDocumentSpec& spec) {
+    std::vector<std::string> printed;
+    for (const std::string& line : spec.memoLines) {
+        std::vector<std::string> wrapped = wrapText(line, kTextWidth, kBodyPoints);
+        if (wrapped.empty()) wrapped.emplace_back();  // an empty memo line stays a line
+        printed.insert(printed.end(), wrapped.begin(), wrapped.end());
+    }
+    const std::size_t perPage = kMemoLinesPerPage;
+    const std::size_t pageCount = printed.empty() ? 1 : (printed.size() + perPage - 1) / perPage;
+
+    PrintDocument doc;
+    doc.title = spec.title;
+    const std::string footer = footerLine(spec.practitionerName, spec.practitionerTelephone);
+    for (std::size_t p = 0; p < pageCount; ++p) {
+        PrintPage page;
+        double y = kHeadTop;
+        if (!spec.clientName.empty()) {
+            page.items.push_back(
+                textItem(y, 7, spec.clientName + " 様 ", FontFace::Gothic, kHeadPoints));
+            y += 7;
+        }
+        PrintItem title = textItem(y, 8, spec.title, FontFace::Gothic, kHeadPoints);
+        title.bold = true;
+        page.items.push_back(title);
+        PrintItem rule;
+        rule.kind = ItemKind::Line;
+        rule.x = kLeft;
+        rule.y = kBodyTop - 3;
+        rule.width = kTextWidth;
+        page.items.push_back(rule);
+        for (std::size_t i = 0; i < perPage; ++i) {
+            const std::size_t index = p * perPage + i;
+            if (index >= printed.size()) break;
+            if (printed[index].empty()) continue;
+            page.items.push_back(textItem(kBodyTop + static_cast<double>(i) * kLineHeight,
+                                          kLineHeight, printed[index], FontFace::Mincho,
+                                          kBodyPoints));
+        }
+        PrintItem foot = textItem(kFooterTop, 6, footer, FontFace::Gothic, 8);
+        foot.width = kTextWidth - 20;
+        page.items.push_back(foot);
+        PrintItem number =
+            textItem(kFooterTop, 6, std::to_string(p + 1) + "/" + std::to_string(pageCount),
+                     FontFace::Gothic, 8);
+        number.x = kLeft + kTextWidth - 20;
+        number.width = 20;
+        number.align = Align::Right;
+        page.items.push_back(number);
+        doc.pages.push_back(std::move(page));
+    }
+    return doc;
+}
+
+}  // namespace suimei::print

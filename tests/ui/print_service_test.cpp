@@ -1,0 +1,108 @@
+// The print layer: the preview question, the preview's "PDF に保存", direct printing, and the PDF
+// read back with the poppler tools.
+
+#include "core/ui/print_service.h"
+
+#include <QAction>
+#include <QPrintPreviewDialog>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+#include "core/notifier.h"
+#include "print/memo_document.h"
+#include "support/temp_dir.h"
+
+namespace suimei {
+namespace {
+
+QString run(const QString& program, const QStringList& args) {
+    QProcess p;
+    p.start(program, args);
+    p.waitForFinished(20000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+int pdfPages(const QString& path) {
+    const QString info = run("pdfinfo", {path});
+    for (const QString& line : info.split('\n')) {
+        if (line.startsWith("Pages:")) return line.mid(6).trimmed().toInt();
+    }
+    return -1;
+}
+
+print::PrintDocument memo(int lines) {
+    print::MemoDocumentSpec spec;
+    spec.title = "四柱推命の仕事運に関する総合鑑定";
+    spec.clientName = "山田 太郎";
+    for (int i = 1; i <= lines; ++i)
+        spec.memoLines.push_back("鑑定文の" + std::to_string(i) + "行目");
+    return print::composeMemoDocument(spec);
+}
+
+TEST(PrintService, PdfHoldsEveryPageWithItsJapaneseText) {
+    testing::TempDir dir;
+    const QString path = QString::fromStdString((dir.path() / "memo.pdf").string());
+    ASSERT_TRUE(writeDocumentPdf(memo(46), path));
+    EXPECT_EQ(pdfPages(path), 2);
+    const QString second = run("pdftotext", {"-f", "2", "-l", "2", path, "-"});
+    EXPECT_TRUE(second.contains(QString::fromUtf8("鑑定文の46行目"))) << second.toStdString();
+    EXPECT_TRUE(second.contains(QString::fromUtf8("四柱推命の仕事運に関する総合鑑定")));
+    EXPECT_FALSE(second.contains(QString::fromUtf8("鑑定文の45行目")));
+}
+
+TEST(PrintService, AFileThatCannotBeWrittenIsRefusedAndLeavesNothing) {
+    testing::TempDir dir;
+    const auto path = dir.path() / "no-such-folder" / "memo.pdf";
+    EXPECT_FALSE(writeDocumentPdf(memo(3), QString::fromStdString(path.string())));
+    EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+TEST(PrintService, NoPrintsAtOnceWithoutAPreview) {
+    RecordingNotifier notifier;
+    notifier.answer = false;
+    PrintService service(notifier);
+    int printed = 0;
+    int previews = 0;
+    service.setDirectPrinter([&](const print::PrintDocument& doc) {
+        printed += static_cast<int>(doc.pages.size());
+        return true;
+    });
+    QObject::connect(&service, &PrintService::previewOpened, [&] { ++previews; });
+    service.print(memo(50), nullptr);
+    EXPECT_EQ(printed, 2);
+    EXPECT_EQ(previews, 0);
+    ASSERT_EQ(notifier.notices.size(), 1u);
+    EXPECT_EQ(notifier.notices[0].text, kPreviewQuestionText);
+
+    // A printer that fails is reported, not taken for done.
+    service.setDirectPrinter([](const print::PrintDocument&) { return false; });
+    service.print(memo(1), nullptr);
+    EXPECT_EQ(notifier.notices.back().kind, NoticeKind::Error);
+}
+
+TEST(PrintService, YesOpensThePreviewWhosePdfActionWritesTheDocument) {
+    testing::TempDir dir;
+    const QString path = QString::fromStdString((dir.path() / "preview.pdf").string());
+    RecordingNotifier notifier;
+    PrintService service(notifier);
+    service.setPdfPathChooser([&](QWidget*) { return path; });
+    service.setDirectPrinter([](const print::PrintDocument&) {
+        ADD_FAILURE() << "printed without the preview";
+        return true;
+    });
+    QWidget* preview = nullptr;
+    QObject::connect(&service, &PrintService::previewOpened, [&](QWidget* w) { preview = w; });
+    service.print(memo(3), nullptr);
+    ASSERT_NE(preview, nullptr);
+    EXPECT_TRUE(preview->isVisible());
+    auto* pdf = preview->findChild<QAction*>("savePdfAction");
+    ASSERT_NE(pdf, nullptr);
+    EXPECT_EQ(pdf->text(), QString::fromUtf8("PDF に保存"));
+    pdf->trigger();
+    EXPECT_EQ(pdfPages(path), 1);
+    preview->close();
+}
+
+}  // namespace
+}  // namespace suimei
