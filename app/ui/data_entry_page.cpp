@@ -379,8 +379,16 @@ QString DataEntryPage::fieldText(Field f) const {
 }
 
 ClientBirthData DataEntryPage::typedBirthData() const {
-    return {simei_->text().toStdString(), birthday_->text().toStdString(),
-            timeb_->currentText().toStdString(), sex_->currentText().toStdString()};
+    // A field nobody touched keeps what the record holds, even a value the form cannot show.
+    ClientBirthData d = table_ && !table_->empty() ? storedBirthData() : ClientBirthData{};
+    auto take = [&](Field f, std::string& into) {
+        if (changed_[static_cast<std::size_t>(f)]) into = fieldText(f).toStdString();
+    };
+    take(kNameField, d.name);
+    take(kDateField, d.birthDate);
+    take(kTimeField, d.time);
+    take(kSexField, d.sex);
+    return d;
 }
 
 ClientBirthData DataEntryPage::storedBirthData() const {

@@ -151,7 +151,8 @@ class DataEntryPage : public QWidget {
     // table holds no record.
     PostOutcome writeFields(const std::vector<std::pair<std::string, std::string>>& extra,
                             WriteReason reason);
-    // The birth data in the fields, and as the current record holds it.
+    // The birth data as the record would hold it after the write (the changed fields over the
+    // stored ones), and as it holds it now.
     ClientBirthData typedBirthData() const;
     ClientBirthData storedBirthData() const;
     // Refused fields: a warning (Register) or the question to correct or discard (Leave, Run).

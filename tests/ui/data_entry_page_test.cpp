@@ -458,6 +458,22 @@ TEST_F(OverwriteQuestion, OverwriteReplacesAndUnchangedBirthDataNeverAsks) {
     EXPECT_EQ(rows[0].at(client_field::kDayMaster), "");
 }
 
+TEST_F(OverwriteQuestion, AFieldTheFormCannotShowIsNoChange) {
+    // An imported time the drop-down does not offer: the form shows none, the record keeps it.
+    addClient(*page()->table(), u8("大野 千代").toStdString(), "1911/04/03", "9時ごろ",
+              u8("女").toStdString());
+    page()->reloadFromTable();
+    click("dbsaigo");
+    EXPECT_EQ(page()->timeCombo()->currentIndex(), -1);
+    page()->memoEdit()->setPlainText(u8("時刻は母子手帳で確認"));
+    click("dbsento");
+    EXPECT_EQ(questions(), 0);
+    const auto rows = storedClients(tableFile());
+    ASSERT_EQ(rows.size(), 5u);
+    EXPECT_EQ(rows[4].at(client_field::kTime), "9時ごろ");
+    EXPECT_EQ(rows[4].at(client_field::kMemo), u8("時刻は母子手帳で確認").toStdString());
+}
+
 struct InvalidEntry {
     const char* label;
     const char* name;
