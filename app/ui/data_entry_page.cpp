@@ -56,7 +56,8 @@ constexpr RecordButton kRecordButtons[7] = {
     {"dbsaigo", "最後へ(&L)", "最後のお客様へ移動します"},
     {"dbsinki", "新規作成(&I)", "新しいお客様を追加します"},
     {"dbtoroku", "ﾃﾞｰﾀ登録(&P)", "入力した内容を登録します"},
-    {"dbdelete", "ﾃﾞｰﾀ削除(&D)", "表示中のお客様を削除します（確認はありません）"},
+    {"dbdelete", "ﾃﾞｰﾀ削除(&D)",
+     "表示中のお客様を削除します（確認はありません。「元に戻す」で戻せます）"},
 };
 
 // Grid column widths in pixels, in the order of kClientGridColumns.

@@ -531,6 +531,42 @@ TEST_F(DataEntryPageTest, InvalidRecordNeverReachesTheTable) {
     EXPECT_EQ(storedClients(tableFile())[0].at(client_field::kBirthDate), "1977/07/07");
 }
 
+TEST_F(DataEntryPageTest, EveryDateTheRunRefusesSaysWhyAndCommonFormsRun) {
+    auto typeNewClient = [&] {
+        page()->nameEdit()->setText(u8("新井 一"));
+        page()->timeCombo()->setCurrentText("07:00-09:00");
+        page()->sexCombo()->setCurrentText(u8("男"));
+    };
+    click("dbsinki");
+    typeNewClient();
+    for (const char* typed : {"", "abcdefg", "1990/5", "2101/01/01"}) {
+        notifier.notices.clear();
+        page()->birthDateEdit()->setText(typed);
+        window->okbtnClick();
+        ASSERT_EQ(notifier.notices.size(), 1u) << typed;
+        EXPECT_EQ(notifier.notices[0].kind, NoticeKind::Information) << typed;
+        EXPECT_FALSE(notifier.lastText().empty()) << typed;
+        EXPECT_EQ(page()->birthDateEdit()->text(), typed);
+        EXPECT_EQ(window->notebook()->currentIndex(), 0) << typed;
+    }
+    EXPECT_EQ(storedClients(tableFile()).size(), 4u);
+
+    // The first form goes into the new record still open, the others into new ones.
+    for (const char* typed : {"1990-05-05", "19900505", "1990年5月5日"}) {
+        notifier.notices.clear();
+        if (page()->table()->state() != Table::State::Insert) click("dbsinki");
+        typeNewClient();
+        page()->birthDateEdit()->setText(u8(typed));
+        window->okbtnClick();
+        EXPECT_TRUE(notifier.empty()) << typed;
+        EXPECT_EQ(page()->birthDateEdit()->text(), "1990/05/05") << typed;
+        EXPECT_EQ(storedClients(tableFile()).back().at(client_field::kBirthDate), "1990/05/05");
+        EXPECT_EQ(window->notebook()->currentIndex(), 1) << typed;
+        window->notebook()->setCurrentIndex(0);
+    }
+    EXPECT_EQ(storedClients(tableFile()).size(), 7u);
+}
+
 TEST_F(DataEntryPageTest, DeletedClientComesBackWithUndo) {
     auto* undo = find("dbundo");
     EXPECT_EQ(undo->text(), u8("元に戻す"));
