@@ -6,6 +6,7 @@
 #include "calendar/perpetual_calendar.h"
 #include "calendar/pillars.h"
 #include "calendar/quick_pillars.h"
+#include "chart/birth_date_text.h"
 #include "chart/mandata.h"
 #include "methods/nine_star.h"
 
@@ -56,6 +57,25 @@ void AppraisalRunner::loadTaiwanFile(Notifier& notifier) {
     qreki_->loadTaiwanFile(paths_, notifier);
 }
 
+AppraisalInput makeAppraisalInput(const Settings& settings, bool southernInFile,
+                                  const CivilDate& today, const std::string& name,
+                                  const std::string& dateText, const std::string& timeSlotText,
+                                  const std::string& sexText) {
+    AppraisalInput input;
+    input.name = name;
+    input.dateText = dateText;
+    input.timeSlotText = timeSlotText;
+    input.sexText = sexText;
+    input.hiddenStemSchool = settings.hiddenStemSchool;
+    input.stageSchool = settings.twelveStageSchool;
+    input.taiwanOldCalendar = settings.qrekiBase == 1;
+    input.astronomicalCalendar = settings.astronomicalCalendar;
+    input.pictures = settings.pictures;
+    input.southernInFile = southernInFile;
+    input.today = today;
+    return input;
+}
+
 AppraisalStatus AppraisalRunner::run(const AppraisalInput& input, Notifier& notifier) {
     const Schools schools{input.hiddenStemSchool, input.stageSchool, false};
     const DateYmd today{input.today.year, input.today.month, input.today.day};
@@ -68,10 +88,13 @@ AppraisalStatus AppraisalRunner::run(const AppraisalInput& input, Notifier& noti
     }
     const char sex = input.sexText == "男" ? 'M' : 'F';
 
+    // 1990-05-05, 19900505, 1990年5月5日 and the like are read as 1990/05/05.
+    const std::string dateText = normalizeBirthDateText(input.dateText);
+
     // First pass at noon: only its month branch and day stem are used, to infer an unknown hour.
     Tmandata next;
     next.sex = sex;
-    if (!next.validateBirthInput(input.dateText, kEraWestern, today, notifier)) {
+    if (!next.validateBirthInput(dateText, kEraWestern, today, notifier)) {
         return AppraisalStatus::InvalidDate;
     }
     // The validation lets a day past the end of its month through (31 February); the astronomy
@@ -112,7 +135,7 @@ AppraisalStatus AppraisalRunner::run(const AppraisalInput& input, Notifier& noti
     next.birthTimeText =
         timeUnknown ? std::string(kBirthTimeSlots[kUnknownBirthTime]) : input.timeSlotText;
     next.birthTimeIndex = slot;
-    if (!next.validateBirthInput(input.dateText, kEraWestern, today, notifier)) {
+    if (!next.validateBirthInput(dateText, kEraWestern, today, notifier)) {
         return AppraisalStatus::InvalidDate;
     }
     next.computeMonthDayCode();

@@ -26,7 +26,7 @@ struct CivilDate {
 // What one run reads: the client fields of the main window and the run-time settings.
 struct AppraisalInput {
     std::string name;
-    std::string dateText;      // "yyyy/mm/dd" as typed (era forms are accepted by the validation)
+    std::string dateText;      // as typed: "yyyy/mm/dd", or a form normalizeBirthDateText reads
     std::string timeSlotText;  // one of the birth-time list, or empty
     std::string sexText;       // "男", "女" or empty
     int hiddenStemSchool = 1;  // 0..5
@@ -37,6 +37,13 @@ struct AppraisalInput {
     bool pictures = true;
     CivilDate today;  // the run never reads the clock
 };
+
+// The input of one run for a client under `settings`, as the main window's run builds it.
+// southernInFile: the 12si/South value the INI file holds at the time of the run.
+AppraisalInput makeAppraisalInput(const Settings& settings, bool southernInFile,
+                                  const CivilDate& today, const std::string& name,
+                                  const std::string& dateText, const std::string& timeSlotText,
+                                  const std::string& sexText);
 
 enum class AppraisalStatus {
     Completed,
@@ -98,8 +105,8 @@ struct SummaryColumns {
 
 struct AppraisalDisplay {
     std::string normalizedDate;  // written back into the date field
-    std::string namePanel;       // name + "   " + date + "   満 " + age + "才"
-    std::string ageLabel;        // "現在満" + age + "才", empty at 100 or more
+    std::string namePanel;  // name + "   " + date + "   満 " + age + "才" (+ "（出生前）")
+    std::string ageLabel;   // "現在満" + age + "才" (+ "（出生前）"), empty at 100 or more
     std::array<PillarCell, 4> columns;
     std::string luckDirectionText;  // "順行" / "逆行"
     std::string voidText;           // "空亡:" + first + ":" + second

@@ -167,9 +167,11 @@ AppraisalDisplay buildChartDisplay(const DisplaySources& src) {
     const Tmandata& chart = src.chart;
     AppraisalDisplay d;
     d.normalizedDate = chart.normalisedBirthDate();
-    d.namePanel =
-        chart.nameText + "   " + d.normalizedDate + "   満 " + std::to_string(chart.age) + "才";
-    d.ageLabel = chart.age >= 100 ? std::string() : "現在満" + std::to_string(chart.age) + "才";
+    // An expected birth shows age 0 and says so, never a negative age.
+    const std::string ageText =
+        std::to_string(chart.age) + "才" + (chart.bornAfterToday ? "（出生前）" : "");
+    d.namePanel = chart.nameText + "   " + d.normalizedDate + "   満 " + ageText;
+    d.ageLabel = chart.age >= 100 ? std::string() : "現在満" + ageText;
     const ElementSlots fav = chart.favourableSlots();
     const ElementSlots unfav = chart.unfavourableSlots();
     for (int c = 0; c < 4; ++c) {

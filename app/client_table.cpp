@@ -67,6 +67,14 @@ std::string convertEraDate(const std::string& text) {
         case 'h':
             offset = 1988;
             break;
+        case 'R':
+        case 'r':
+            offset = 2018;
+            break;
+        case 'M':
+        case 'm':
+            offset = 1867;
+            break;
         default:
             return text;
     }

@@ -70,8 +70,8 @@ inline constexpr std::array<std::string_view, 6> kSortIndexes = {"day10", "yymmd
 std::unique_ptr<Table> openClientTable(const std::filesystem::path& jinmeiDir, int dataSet,
                                        std::string* error = nullptr, bool* created = nullptr);
 
-// F2 in the birth-date field: "S34/12/26" -> "1959/12/26" (S 昭和 +1925, T 大正 +1911, H 平成
-// +1988, either letter case); any other text comes back unchanged.
+// F2 in the birth-date field: "S34/12/26" -> "1959/12/26" (M 明治 +1867, T 大正 +1911, S 昭和
+// +1925, H 平成 +1988, R 令和 +2018, either letter case); any other text comes back unchanged.
 std::string convertEraDate(const std::string& text);
 
 // A new client-table file name typed by the user: accepted when it is a plain file name that stays

@@ -113,20 +113,19 @@ void Tmandata::clearChart() {
     patternName.clear();
 }
 
-bool Tmandata::validateBirthInput(std::string_view dateText, int eraMode, const DateYmd& today,
-                                  Notifier& notifier) {
-    if (sex != 'M' && sex != 'F') {
-        notifier.info("性別が指定されていません", "入力不足");
-        return false;
-    }
+BirthDateCheck checkBirthDateText(std::string_view dateText, int eraMode) {
+    BirthDateCheck check;
+    auto refuse = [&](const char* message, const char* caption) {
+        check.message = message;
+        check.caption = caption;
+        return check;
+    };
     const std::size_t firstSlash = dateText.find('/');
-    if (firstSlash == std::string_view::npos) return false;
-
-    // Nothing is stored until every part has passed, so a refused date leaves the chart as it was.
+    // Text with no date shape at all (empty, "abcdefg") gets the format message too.
+    if (firstSlash == std::string_view::npos) return refuse(kFormatMessage, "入力不足");
     int year = 0;
     if (!parseNumber(dateText.substr(0, firstSlash), year)) {
-        notifier.info(kFormatMessage, "入力不足");
-        return false;
+        return refuse(kFormatMessage, "入力不足");
     }
     if (eraMode == kEraShowa) {
         year += 1925;
@@ -135,34 +134,53 @@ bool Tmandata::validateBirthInput(std::string_view dateText, int eraMode, const 
     }
     const std::string_view rest = dateText.substr(firstSlash + 1);
     const std::size_t secondSlash = rest.find('/');
-    if (secondSlash == std::string_view::npos) {
-        notifier.info(kFormatMessage, "入力不足");
-        return false;
-    }
+    if (secondSlash == std::string_view::npos) return refuse(kFormatMessage, "入力不足");
     int month = 0;
     if (!parseNumber(rest.substr(0, secondSlash), month) || month <= 0 || month > 12) {
-        notifier.info(kFormatMessage, "月のデータ異常");
-        return false;
+        return refuse(kFormatMessage, "月のデータ異常");
     }
     int day = 0;
     if (!parseNumber(rest.substr(secondSlash + 1), day) || day <= 0 || day >= 32) {
-        notifier.info(kFormatMessage, "日のデータ異常");
-        return false;
+        return refuse(kFormatMessage, "日のデータ異常");
     }
     if (year < kEarliestBirthYear) {
-        notifier.info("西暦１３１２年より小さい年には対応していません", "万年暦制限");
+        return refuse("西暦１３１２年より小さい年には対応していません", "万年暦制限");
+    }
+    if (year > kLatestBirthYear) {
+        return refuse("西暦２１００年より大きい年には対応していません", "万年暦制限");
+    }
+    check.ok = true;
+    check.year = year;
+    check.month = month;
+    check.day = day;
+    return check;
+}
+
+bool Tmandata::validateBirthInput(std::string_view dateText, int eraMode, const DateYmd& today,
+                                  Notifier& notifier) {
+    if (sex != 'M' && sex != 'F') {
+        notifier.info("性別が指定されていません", "入力不足");
         return false;
     }
-
-    birthDateText = std::to_string(year);
+    // Nothing is stored until every part has passed, so a refused date leaves the chart as it was.
+    const BirthDateCheck check = checkBirthDateText(dateText, eraMode);
+    if (!check.ok) {
+        notifier.info(check.message, check.caption);
+        return false;
+    }
+    const std::string_view rest = dateText.substr(dateText.find('/') + 1);
+    birthDateText = std::to_string(check.year);
     birthDateText += '/';
     birthDateText += rest;
-    birthYear = year;
-    birthMonth = static_cast<std::uint8_t>(month);
-    birthDay = static_cast<std::uint8_t>(day);
-    age = today.year - year;
-    if (today.month < month) --age;
-    if (today.month == month && today.day < day) --age;
+    birthYear = check.year;
+    birthMonth = static_cast<std::uint8_t>(check.month);
+    birthDay = static_cast<std::uint8_t>(check.day);
+    age = today.year - check.year;
+    if (today.month < check.month) --age;
+    if (today.month == check.month && today.day < check.day) --age;
+    // An expected birth is appraised as it stands, but has no age yet.
+    bornAfterToday = age < 0;
+    if (bornAfterToday) age = 0;
     return true;
 }
 

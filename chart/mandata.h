@@ -31,6 +31,21 @@ inline constexpr int kEraWestern = 1;
 inline constexpr int kEraShowa = 2;
 inline constexpr int kEraTaisho = 3;
 inline constexpr int kEarliestBirthYear = 1312;
+// The last birth year the calendar engine is checked for (the calendar files run to 2101 so
+// that the births of 2100 have the year after).
+inline constexpr int kLatestBirthYear = 2100;
+
+// The birth date text as the validation reads it: on success the year (after era conversion),
+// month and day; otherwise the message and caption of the first fault.
+struct BirthDateCheck {
+    bool ok = false;
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    std::string message;
+    std::string caption;
+};
+BirthDateCheck checkBirthDateText(std::string_view dateText, int eraMode);
 
 inline constexpr int kLuckPeriods = 12;   // luck arrays are used 1..12 (index 0 unused)
 inline constexpr int kAnnualYears = 120;  // annual arrays are used 0..119
@@ -61,10 +76,11 @@ class Tmandata {
     std::string nameText;
     std::string birthDateText;    // the validated date text, year after era conversion
     char sex = 0;                 // 'M' or 'F' (0 until the main window sets it)
-    int age = 0;                  // full years at today's date
+    int age = 0;                  // full years at today's date, 0 for a birth after it
+    bool bornAfterToday = false;  // an expected birth: the date lies after today
     std::string birthTimeText;    // the birth-time choice as shown ("07:00-09:00")
     int birthTimeIndex = 0;       // its index 0..13 in the birth-time list
-    int birthYear = 0;            // Western year, >= 1312
+    int birthYear = 0;            // Western year, 1312..2100
     std::uint8_t birthMonth = 0;  // 1..12
     std::uint8_t birthDay = 0;    // 1..31
     int monthDayCode =
@@ -232,7 +248,8 @@ class Tmandata {
 
     // Validates and parses the birth date text ("1959/5/7"), the year read in era mode 1..3.
     // Reports a failure through the notifier and returns false; on failure the record is left
-    // exactly as it was. On success stores year, month, day, birthDateText and the age at today.
+    // exactly as it was. On success stores year, month, day, birthDateText and the age at today
+    // (0, with bornAfterToday set, for a date after today).
     bool validateBirthInput(std::string_view dateText, int eraMode, const DateYmd& today,
                             Notifier& notifier);
 

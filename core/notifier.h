@@ -33,17 +33,42 @@ class Notifier {
     bool ask(const std::string& text, const std::string& caption = {}) {
         return notify({NoticeKind::Question, text, caption});
     }
+    // A question with its own buttons (texts in order); returns the index of the one chosen.
+    // `safeButton` (-1: the last) is the one that loses nothing: Escape and Enter pick it. A
+    // notifier that cannot show the buttons answers it as a yes/no question: Yes is the first
+    // button, No the safe one.
+    virtual int choose(const std::string& text, const std::vector<std::string>& buttons,
+                       const std::string& caption = {}, int safeButton = -1) {
+        if (buttons.empty()) return -1;
+        const int safe = safeButton >= 0 && safeButton < static_cast<int>(buttons.size())
+                             ? safeButton
+                             : static_cast<int>(buttons.size()) - 1;
+        return notify({NoticeKind::Question, text, caption}) ? 0 : safe;
+    }
 };
 
-// Keeps every notice; answers questions with `answer`. Used by tests and batch work.
+// Keeps every notice; answers questions with `answer`, and questions with buttons with the next
+// of `choices` (then `choice` once they are used up). Used by tests and batch work.
 class RecordingNotifier : public Notifier {
   public:
     bool answer = true;
+    int choice = 0;
+    std::vector<int> choices;
     std::vector<Notice> notices;
+    std::vector<std::string> lastButtons;  // the buttons of the last question with buttons
 
     bool notify(const Notice& notice) override {
         notices.push_back(notice);
         return notice.kind == NoticeKind::Question ? answer : true;
+    }
+    int choose(const std::string& text, const std::vector<std::string>& buttons,
+               const std::string& caption = {}, int /*safeButton*/ = -1) override {
+        notices.push_back({NoticeKind::Question, text, caption});
+        lastButtons = buttons;
+        if (choices.empty()) return choice;
+        const int next = choices.front();
+        choices.erase(choices.begin());
+        return next;
     }
     bool empty() const { return notices.empty(); }
     const std::string& lastText() const {

@@ -16,13 +16,15 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "app/client_record.h"
 #include "app/client_table.h"
 #include "app/ui/client_grid_model.h"
 #include "calendar/types.h"
-#include "core/table_store.h"
+#include "chart/birth_date_text.h"
 
 namespace suimei {
 
@@ -54,7 +56,8 @@ constexpr RecordButton kRecordButtons[7] = {
     {"dbsaigo", "最後へ(&L)", "最後のお客様へ移動します"},
     {"dbsinki", "新規作成(&I)", "新しいお客様を追加します"},
     {"dbtoroku", "ﾃﾞｰﾀ登録(&P)", "入力した内容を登録します"},
-    {"dbdelete", "ﾃﾞｰﾀ削除(&D)", "表示中のお客様を削除します（確認はありません）"},
+    {"dbdelete", "ﾃﾞｰﾀ削除(&D)",
+     "表示中のお客様を削除します（確認はありません。「元に戻す」で戻せます）"},
 };
 
 // Grid column widths in pixels, in the order of kClientGridColumns.
@@ -130,8 +133,10 @@ QWidget* DataEntryPage::buildFields() {
     birthday_->setObjectName("birthday");
     birthday_->setPlaceholderText("yyyy/mm/dd");
     birthday_->setToolTip(
-        u8("1960/05/29のように西暦で入力して下さい。\n"
-           "S34/12/26 のような和暦（S 昭和・T 大正・H 平成）は F2 キーで西暦に直せます。"));
+        u8("1960/05/29のように西暦で入力して下さい（1960-5-29、19600529、1960年5月29日も使え"
+           "ます）。\n"
+           "S34/12/26 のような和暦（M 明治・T 大正・S 昭和・H 平成・R 令和）は F2 キーで西暦に直"
+           "せます。"));
     birthday_->setMaxLength(20);
     birthday_->installEventFilter(this);
     timeb_ = new QComboBox(group);
@@ -268,7 +273,18 @@ QWidget* DataEntryPage::buildButtons() {
         recordButtons_[static_cast<std::size_t>(i)] = b;
         row->addWidget(b);
     }
+    undoButton_ = new QPushButton(u8("元に戻す"), bar);
+    undoButton_->setObjectName("dbundo");
+    undoButton_->setToolTip(u8("最後に削除したお客様を元に戻します (Ctrl+Z)"));
+    undoButton_->setMinimumHeight(28);
+    undoButton_->setMinimumWidth(96);
+    row->addWidget(undoButton_);
     row->addStretch(1);
+    connect(undoButton_, &QPushButton::clicked, this, &DataEntryPage::dbundoClick);
+    // In a text field Ctrl+Z undoes the typing; elsewhere on the page it brings back the client.
+    auto* undo = new QShortcut(QKeySequence::Undo, this);
+    undo->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(undo, &QShortcut::activated, this, &DataEntryPage::dbundoClick);
     connect(recordButtons_[0], &QPushButton::clicked, this, &DataEntryPage::dbsentoClick);
     connect(recordButtons_[1], &QPushButton::clicked, this, &DataEntryPage::dbmaeClick);
     connect(recordButtons_[2], &QPushButton::clicked, this, &DataEntryPage::dbatoClick);
@@ -363,12 +379,135 @@ QString DataEntryPage::fieldText(Field f) const {
     return memo_->toPlainText();
 }
 
-bool DataEntryPage::writeFields(const std::vector<std::pair<std::string, std::string>>& extra) {
-    if (!table_) return true;
+ClientBirthData DataEntryPage::typedBirthData() const {
+    // A field nobody touched keeps what the record holds, even a value the form cannot show.
+    ClientBirthData d = table_ && !table_->empty() ? storedBirthData() : ClientBirthData{};
+    auto take = [&](Field f, std::string& into) {
+        if (changed_[static_cast<std::size_t>(f)]) into = fieldText(f).toStdString();
+    };
+    take(kNameField, d.name);
+    take(kDateField, d.birthDate);
+    take(kTimeField, d.time);
+    take(kSexField, d.sex);
+    return d;
+}
+
+ClientBirthData DataEntryPage::storedBirthData() const {
+    return {table_->field(client_field::kName), table_->field(client_field::kBirthDate),
+            table_->field(client_field::kTime), table_->field(client_field::kSex)};
+}
+
+DataEntryPage::PostOutcome DataEntryPage::refuseInvalid(const std::vector<std::string>& faults,
+                                                        WriteReason reason) {
+    std::string list;
+    for (const std::string& f : faults) list += "\n・" + f;
+    // The cursor goes to the first field named (name, date, sex).
+    auto focusFirstFault = [&] {
+        if (simei_->text().trimmed().isEmpty()) {
+            simei_->setFocus();
+        } else if (!clientRecordFaults({"-", birthday_->text().toStdString(), "", "男"}).empty()) {
+            birthday_->setFocus();
+        } else {
+            sex_->setFocus();
+        }
+    };
+    // An explicit 登録, or a run (whose chart stays on show), only says why nothing was stored.
+    if (reason != WriteReason::Leave) {
+        notifier_.warn(kInvalidRecordText + std::string("このままでは登録できません。") + list,
+                       "入力内容の誤り");
+        focusFirstFault();
+        return PostOutcome::Stayed;
+    }
+    const int choice = notifier_.choose(
+        kInvalidRecordText + std::string("このままでは登録できません。") + list +
+            "\n\n修正する：入力に戻って直します。\n破棄する：登録していない変更を捨てます。",
+        {kCorrectButton, kDiscardButton}, "入力内容の誤り", 0);
+    if (choice != 1) {
+        focusFirstFault();
+        return PostOutcome::Stayed;
+    }
+    if (table_->state() == Table::State::Insert) {
+        dropEmptyAppend();
+    } else {
+        table_->cancel();
+        changed_ = {};
+    }
+    showCurrentRecord();
+    return PostOutcome::Done;
+}
+
+void DataEntryPage::showAfterFailure(const std::string& why) {
+    const bool wasInsert = table_->state() == Table::State::Insert;
+    table_->cancel();
+    if (wasInsert && keyBeforeAppend_ != 0) table_->gotoKey(keyBeforeAppend_);
+    notifier_.error("お客様のデータを登録できませんでした。入力した変更は取り消します。\n" + why);
+    changed_ = {};
+    syncingGrid_ = true;
+    model_->reload();
+    syncingGrid_ = false;
+    showCurrentRecord();
+}
+
+DataEntryPage::PostOutcome DataEntryPage::postAsNewRecord(
+    const std::vector<std::pair<std::string, std::string>>& extra) {
+    // The stored client is left exactly as it was.
+    if (table_->state() != Table::State::Browse) table_->cancel();
+    keyBeforeAppend_ = table_->key();
+    table_->append();
+    for (int f = 0; f < kFieldCount; ++f) {
+        const Field field = static_cast<Field>(f);
+        std::string value = fieldText(field).toStdString();
+        if (field == kDateField) value = normalizeBirthDateText(value);
+        table_->setField(recordFieldOf(field), value);
+    }
+    for (const auto& [name, value] : extra) table_->setField(name, value);
+    if (!table_->post()) {
+        showAfterFailure(table_->lastError());
+        return PostOutcome::Failed;
+    }
+    changed_ = {};
+    syncingGrid_ = true;
+    model_->reload();
+    syncingGrid_ = false;
+    showCurrentRecord();
+    return PostOutcome::Done;
+}
+
+DataEntryPage::PostOutcome DataEntryPage::writeFields(
+    const std::vector<std::pair<std::string, std::string>>& extra, WriteReason reason) {
+    if (!table_) return PostOutcome::Done;
     bool anyChanged = false;
     for (bool c : changed_) anyChanged = anyChanged || c;
     const bool inserting = table_->state() == Table::State::Insert;
-    if (!anyChanged && extra.empty() && !inserting) return true;
+    if (!anyChanged && extra.empty() && !inserting) return PostOutcome::Done;
+    // What the user typed is checked before it is stored; the columns a run writes into a
+    // record nobody changed are the run's own and need no check.
+    if (anyChanged || inserting) {
+        const std::vector<std::string> faults = clientRecordFaults(typedBirthData());
+        if (!faults.empty()) return refuseInvalid(faults, reason);
+    }
+    if (!inserting && !table_->empty() && anyChanged &&
+        birthDataChanged(storedBirthData(), typedBirthData())) {
+        const std::string question =
+            u8(kOverwriteQuestionText)
+                .arg(QString::fromStdString(table_->field(client_field::kName)))
+                .toStdString();
+        const int choice = notifier_.choose(
+            question, {kOverwriteButton, kRegisterAsNewButton, kCancelButton}, {}, 2);
+        if (choice == 1) return postAsNewRecord(extra);
+        if (choice != 0) return PostOutcome::Stayed;
+    }
+    std::vector<std::pair<std::string, std::string>> fields = extra;
+    if (reason != WriteReason::Run && !inserting && !table_->empty() && anyChanged) {
+        // Another birth written without a run: the summary columns of the old one would sort
+        // the record under a chart it no longer has, so they are emptied until the next run.
+        const ClientBirthData stored = storedBirthData();
+        const ClientBirthData typed = typedBirthData();
+        if (birthDataChanged({{}, stored.birthDate, stored.time, stored.sex},
+                             {{}, typed.birthDate, typed.time, typed.sex})) {
+            for (const auto& [name, value] : runResultFields({}, {})) fields.emplace_back(name, "");
+        }
+    }
     const int before = table_->recordCount();
     if (table_->empty()) {
         // An empty table: what was typed becomes its first record.
@@ -378,21 +517,15 @@ bool DataEntryPage::writeFields(const std::vector<std::pair<std::string, std::st
     for (int f = 0; f < kFieldCount; ++f) {
         if (!changed_[static_cast<std::size_t>(f)]) continue;
         const Field field = static_cast<Field>(f);
-        table_->setField(recordFieldOf(field), fieldText(field).toStdString());
+        std::string value = fieldText(field).toStdString();
+        // The date is stored in the one form the sort order and the runs read.
+        if (field == kDateField) value = normalizeBirthDateText(value);
+        table_->setField(recordFieldOf(field), value);
     }
-    for (const auto& [name, value] : extra) table_->setField(name, value);
+    for (const auto& [name, value] : fields) table_->setField(name, value);
     if (!table_->post()) {
-        const std::string why = table_->lastError();
-        const bool wasInsert = table_->state() == Table::State::Insert;
-        table_->cancel();
-        if (wasInsert && keyBeforeAppend_ != 0) table_->gotoKey(keyBeforeAppend_);
-        notifier_.error("お客様のデータを登録できませんでした。入力した変更は取り消します。\n" +
-                        why);
-        syncingGrid_ = true;
-        model_->reload();
-        syncingGrid_ = false;
-        showCurrentRecord();
-        return false;
+        showAfterFailure(table_->lastError());
+        return PostOutcome::Failed;
     }
     changed_ = {};
     syncingGrid_ = true;
@@ -403,26 +536,17 @@ bool DataEntryPage::writeFields(const std::vector<std::pair<std::string, std::st
     }
     syncingGrid_ = false;
     showCurrentRecord();
-    return true;
+    return PostOutcome::Done;
 }
 
 bool DataEntryPage::postRecord() {
-    return writeFields({});
+    return writeFields({}, WriteReason::Register) == PostOutcome::Done;
 }
 
-bool DataEntryPage::writeRunResult(const SummaryColumns& summary,
-                                   const std::string& normalizedDate) {
-    if (!table_) return true;
-    std::vector<std::pair<std::string, std::string>> extra = {
-        {client_field::kDayMaster, summary.dayMaster},
-        {client_field::kMonthBranch, summary.monthBranch},
-        {client_field::kYearStemTenGod, summary.yearStemTenGod},
-        {client_field::kMonthStemTenGod, summary.monthStemTenGod},
-        {client_field::kHourStemTenGod, summary.hourStemTenGod},
-        {client_field::kEtc1, summary.etc1},
-    };
-    if (!normalizedDate.empty()) extra.emplace_back(client_field::kBirthDate, normalizedDate);
-    return writeFields(extra);
+DataEntryPage::PostOutcome DataEntryPage::postRunResult(const SummaryColumns& summary,
+                                                        const std::string& normalizedDate) {
+    if (!table_) return PostOutcome::Done;
+    return writeFields(runResultFields(summary, normalizedDate), WriteReason::Run);
 }
 
 void DataEntryPage::dropEmptyAppend() {
@@ -434,16 +558,19 @@ void DataEntryPage::dropEmptyAppend() {
     syncingGrid_ = false;
 }
 
-bool DataEntryPage::commitPendingEdits() {
-    if (!table_) return true;
+DataEntryPage::PostOutcome DataEntryPage::leaveRecord() {
+    if (!table_) return PostOutcome::Done;
     bool anyChanged = false;
     for (bool c : changed_) anyChanged = anyChanged || c;
     // Moving away from an appended record nothing was typed into drops it.
     if (table_->state() == Table::State::Insert && !anyChanged) {
         dropEmptyAppend();
-        return true;
+        return PostOutcome::Done;
     }
-    return writeFields({});
+    const PostOutcome outcome = writeFields({}, WriteReason::Leave);
+    // Staying puts the grid back on the record the fields belong to.
+    if (outcome == PostOutcome::Stayed) selectCurrentRow();
+    return outcome;
 }
 
 void DataEntryPage::reloadFromTable() {
@@ -508,6 +635,7 @@ void DataEntryPage::updateButtons() {
     if (auto* search = findChild<QPushButton*>(QStringLiteral("jinmeiserch"))) {
         search->setEnabled(open);
     }
+    undoButton_->setEnabled(canRestoreDeleted());
     if (open) {
         const QString file = QString::fromStdString(table_->file().filename().string());
         tableLabel_->setText(u8("%1　%2件").arg(file).arg(table_->recordCount()));
@@ -574,10 +702,42 @@ void DataEntryPage::dbdeleteClick() {
         return;
     }
     if (table_->empty()) return;
+    // The record as stored is kept, so that 元に戻す can bring it back.
+    Record kept;
+    for (const FieldDef& f : table_->definition().fields) kept[f.name] = table_->field(f.name);
+    if (table_->state() != Table::State::Browse) table_->cancel();
     if (!table_->deleteCurrent()) {
         notifier_.error("お客様のデータを削除できませんでした。\n" + table_->lastError());
+    } else {
+        deleted_ = std::move(kept);
+        deletedFrom_ = table_->file();
     }
     changed_ = {};
+    syncingGrid_ = true;
+    model_->reload();
+    syncingGrid_ = false;
+    showCurrentRecord();
+}
+
+bool DataEntryPage::canRestoreDeleted() const {
+    return table_ && !deleted_.empty() && table_->file() == deletedFrom_;
+}
+
+void DataEntryPage::dbundoClick() {
+    if (!canRestoreDeleted() || leaveRecord() != PostOutcome::Done) return;
+    keyBeforeAppend_ = table_->empty() ? 0 : table_->key();
+    table_->append();
+    const std::string keyField = table_->definition().fields.front().name;
+    // The record number is the table's own: the client comes back under a new one.
+    for (const auto& [name, value] : deleted_) {
+        if (name != keyField) table_->setField(name, value);
+    }
+    if (!table_->post()) {
+        showAfterFailure(table_->lastError());
+        return;
+    }
+    deleted_.clear();
+    deletedFrom_.clear();
     syncingGrid_ = true;
     model_->reload();
     syncingGrid_ = false;

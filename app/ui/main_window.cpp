@@ -364,21 +364,11 @@ AppraisalInput Tmenufrm::collectInput() const {
 AppraisalInput Tmenufrm::clientInput(const std::string& name, const std::string& dateText,
                                      const std::string& timeSlotText,
                                      const std::string& sexText) const {
-    AppraisalInput input;
-    input.name = name;
-    input.dateText = dateText;
-    input.timeSlotText = timeSlotText;
-    input.sexText = sexText;
-    input.hiddenStemSchool = settings_.hiddenStemSchool;
-    input.stageSchool = settings_.twelveStageSchool;
-    input.taiwanOldCalendar = settings_.qrekiBase == 1;
-    input.astronomicalCalendar = settings_.astronomicalCalendar;
-    input.pictures = settings_.pictures;
-    // The southern question follows the file, so an unsaved tick has no effect on the run.
-    input.southernInFile = store_.southernInFile();
     const QDate today = today_.isValid() ? today_ : QDate::currentDate();
-    input.today = {today.year(), today.month(), today.day()};
-    return input;
+    // The southern question follows the file, so an unsaved tick has no effect on the run.
+    return makeAppraisalInput(settings_, store_.southernInFile(),
+                              {today.year(), today.month(), today.day()}, name, dateText,
+                              timeSlotText, sexText);
 }
 
 void Tmenufrm::okbtnClick() {
@@ -386,14 +376,21 @@ void Tmenufrm::okbtnClick() {
     chartPage_->resetForRun();
     const AppraisalStatus status = backend_.run(collectInput(), notifier_);
     switch (status) {
-        case AppraisalStatus::Completed:
+        case AppraisalStatus::Completed: {
+            // The summary columns and the normalised date go into the client record; typed
+            // birth data that would replace a stored client's is asked about first.
+            const DataEntryPage::PostOutcome written = entryPage_->postRunResult(
+                backend_.display().summary, backend_.display().normalizedDate);
+            if (written == DataEntryPage::PostOutcome::Stayed) {
+                // Nothing was stored: the form keeps what was typed, the chart is still shown.
+                chartPage_->showDisplay(backend_.display());
+                break;
+            }
             showAppraisal(backend_.display());
-            // The summary columns and the normalised date go into the client record.
-            entryPage_->writeRunResult(backend_.display().summary,
-                                       backend_.display().normalizedDate);
             notebook_->setCurrentIndex(kChartPageIndex);
             emit registry_->appraisalCompleted();
             break;
+        }
         case AppraisalStatus::SouthernRefused:
             openSideWindow(QStringLiteral("envsetbtn"));
             break;
@@ -405,7 +402,11 @@ void Tmenufrm::okbtnClick() {
 }
 
 void Tmenufrm::closeEvent(QCloseEvent* event) {
-    entryPage_->commitPendingEdits();
+    // Choosing to stay (キャンセル, 修正する) keeps the program open with the form as typed.
+    if (entryPage_->leaveRecord() == DataEntryPage::PostOutcome::Stayed) {
+        event->ignore();
+        return;
+    }
     QMainWindow::closeEvent(event);
 }
 

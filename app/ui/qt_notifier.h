@@ -16,6 +16,9 @@ class QtNotifier : public Notifier {
 
     // Shows the box and waits; a question returns true for Yes.
     bool notify(const Notice& notice) override;
+    // A question box with the given buttons; Enter, Escape and closing the box pick the safe one.
+    int choose(const std::string& text, const std::vector<std::string>& buttons,
+               const std::string& caption = {}, int safeButton = -1) override;
 
   private:
     QPointer<QWidget> parent_;

@@ -196,6 +196,35 @@ TEST_F(AppraisalTest, AgeLabelIsEmptyFromAHundred) {
     EXPECT_EQ(runner.display().namePanel, "山田 太郎   1926/12/08   満 100才");
 }
 
+TEST_F(AppraisalTest, CommonDateFormsRunAsTheSlashedDate) {
+    for (const char* typed :
+         {"1984-02-10", "19840210", "1984.2.10", "1984年2月10日", "１９８４／２／１０"}) {
+        ASSERT_EQ(runner.run(input(typed, "07:00-09:00", "男"), notes), AppraisalStatus::Completed)
+            << typed;
+        EXPECT_EQ(runner.display().normalizedDate, "1984/02/10") << typed;
+        EXPECT_EQ(runner.chart().dayPillar.pillar(), (Pillar{1, 11})) << typed;  // 甲戌
+    }
+}
+
+TEST_F(AppraisalTest, YearsPastTheCalendarAreRefusedWithoutAChart) {
+    EXPECT_EQ(runner.run(input("99999/01/01", "07:00-09:00", "男"), notes),
+              AppraisalStatus::InvalidDate);
+    EXPECT_EQ(notes.lastText(), "西暦２１００年より大きい年には対応していません");
+    EXPECT_FALSE(runner.hasRun());
+}
+
+TEST_F(AppraisalTest, ExpectedBirthIsAppraisedWithoutANegativeAge) {
+    // Today is 2026-12-08 in these runs.
+    ASSERT_EQ(runner.run(input("2027/03/01", "07:00-09:00", "女"), notes),
+              AppraisalStatus::Completed);
+    EXPECT_EQ(runner.chart().age, 0);
+    EXPECT_EQ(runner.display().namePanel, "山田 太郎   2027/03/01   満 0才（出生前）");
+    EXPECT_EQ(runner.display().ageLabel, "現在満0才（出生前）");
+    ASSERT_EQ(runner.run(input("2026/12/08", "07:00-09:00", "女"), notes),
+              AppraisalStatus::Completed);
+    EXPECT_EQ(runner.display().ageLabel, "現在満0才") << "born today is no expected birth";
+}
+
 TEST_F(AppraisalTest, SchoolsReachTheChartAndTheLabels) {
     // 乙 day pillars make the stage school visible; 1985-02-05 is 乙亥 (JDN 2446102, and
     // (2446102 + 49) mod 60 = 11, the 12th pair).

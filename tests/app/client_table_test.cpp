@@ -23,14 +23,18 @@ void addClient(Table& t, const std::string& name, const std::string& date, const
     ASSERT_TRUE(t.post()) << t.lastError();
 }
 
-TEST(EraConversion, ConvertsShowaTaishoHeiseiOnly) {
+TEST(EraConversion, ConvertsTheFiveEraLettersOnly) {
     EXPECT_EQ(convertEraDate("S34/12/26"), "1959/12/26");
     EXPECT_EQ(convertEraDate("s34/12/26"), "1959/12/26");
     EXPECT_EQ(convertEraDate("H1/01/08"), "1989/01/08");
     EXPECT_EQ(convertEraDate("T15/12/24"), "1926/12/24");
     EXPECT_EQ(convertEraDate("1959/12/26"), "1959/12/26");
     EXPECT_EQ(convertEraDate("S34"), "S34");
-    EXPECT_EQ(convertEraDate("M45/07/29"), "M45/07/29");
+    EXPECT_EQ(convertEraDate("M45/07/29"), "1912/07/29");  // the last day of 明治
+    EXPECT_EQ(convertEraDate("m1/10/23"), "1868/10/23");
+    EXPECT_EQ(convertEraDate("R1/05/01"), "2019/05/01");  // the first day of 令和
+    EXPECT_EQ(convertEraDate("r6/1/1"), "2024/1/1");
+    EXPECT_EQ(convertEraDate("K2/1/1"), "K2/1/1");
     EXPECT_EQ(convertEraDate("S/12/26"), "S/12/26");
     EXPECT_EQ(convertEraDate("Sx4/12/26"), "Sx4/12/26");
     EXPECT_EQ(convertEraDate(""), "");

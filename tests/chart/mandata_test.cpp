@@ -44,7 +44,9 @@ TEST_P(BirthInputRefused, ShowsThePartsMessageAndKeepsTheChart) {
 
 INSTANTIATE_TEST_SUITE_P(
     Validation, BirthInputRefused,
-    testing::Values(ValidationCase{"dashes instead of slashes", "1959-5-7", nullptr},
+    testing::Values(ValidationCase{"dashes instead of slashes", "1959-5-7", "入力不足"},
+                    ValidationCase{"no date at all", "abcdefg", "入力不足"},
+                    ValidationCase{"empty", "", "入力不足"},
                     ValidationCase{"no day part", "1959/5", "入力不足"},
                     ValidationCase{"year not a number", "abc/5/7", "入力不足"},
                     ValidationCase{"empty year", "/5/7", "入力不足"},
@@ -59,7 +61,11 @@ INSTANTIATE_TEST_SUITE_P(
                     ValidationCase{"empty day", "1959/5/", "日のデータ異常"},
                     ValidationCase{"a third slash", "1959/5/7/1", "日のデータ異常"},
                     ValidationCase{"year 1311", "1311/12/31", "万年暦制限",
-                                   "西暦１３１２年より小さい年には対応していません"}),
+                                   "西暦１３１２年より小さい年には対応していません"},
+                    ValidationCase{"year 2101", "2101/1/1", "万年暦制限",
+                                   "西暦２１００年より大きい年には対応していません"},
+                    ValidationCase{"year 99999", "99999/1/1", "万年暦制限",
+                                   "西暦２１００年より大きい年には対応していません"}),
     [](const testing::TestParamInfo<ValidationCase>& info) {
         std::string name = info.param.label;
         for (char& ch : name) {
@@ -93,6 +99,7 @@ TEST(BirthInput, AcceptedDatesAndEras) {
     EXPECT_TRUE(man.validateBirthInput("48/5/7", kEraTaisho, kToday, notes));  // 大正48 = 1959
     EXPECT_EQ(man.birthYear, 1959);
     EXPECT_TRUE(man.validateBirthInput("1312/1/1", kEraWestern, kToday, notes));
+    EXPECT_TRUE(man.validateBirthInput("2100/12/31", kEraWestern, kToday, notes));
     // 31 February is left for the calendar engine to judge.
     EXPECT_TRUE(man.validateBirthInput("1990/2/31", kEraWestern, kToday, notes));
     EXPECT_TRUE(notes.empty());
@@ -110,6 +117,14 @@ TEST(BirthInput, AgeInFullYearsAtToday) {
     EXPECT_EQ(man.age, 64);
     ASSERT_TRUE(man.validateBirthInput("2024/5/7", kEraWestern, {2024, 5, 7}, notes));
     EXPECT_EQ(man.age, 0);  // born today
+    EXPECT_FALSE(man.bornAfterToday);
+    // An expected birth has no age yet, never a negative one.
+    ASSERT_TRUE(man.validateBirthInput("2024/5/8", kEraWestern, {2024, 5, 7}, notes));
+    EXPECT_EQ(man.age, 0);
+    EXPECT_TRUE(man.bornAfterToday);
+    ASSERT_TRUE(man.validateBirthInput("2030/1/1", kEraWestern, {2024, 5, 7}, notes));
+    EXPECT_EQ(man.age, 0);
+    EXPECT_TRUE(man.bornAfterToday);
 }
 
 // A chart whose pillars are set by hand: year 甲子, month 丙寅, day 甲子, hour 甲子.

@@ -152,6 +152,7 @@ TEST_F(DataEntryPageTest, EmptyTableTakesTheTypedClientAsItsFirstRecord) {
     page()->openDataSet(1);
     EXPECT_TRUE(name().isEmpty());
     page()->nameEdit()->setText(u8("新井 一"));
+    page()->birthDateEdit()->setText("1970/1/1");
     page()->sexCombo()->setCurrentIndex(0);
     click("dbtoroku");
     const auto rows = storedClients(tableFile(1));
@@ -242,7 +243,7 @@ TEST_F(DataEntryPageTest, F2ConvertsAnEraDate) {
     const std::pair<const char*, const char*> cases[] = {
         {"H1/01/08", "1989/01/08"},  {"S34/12/26", "1959/12/26"},  {"s64/1/7", "1989/1/7"},
         {"T15/12/24", "1926/12/24"}, {"1959/12/26", "1959/12/26"}, {"S34", "S34"},
-        {"R1/5/1", "R1/5/1"}};
+        {"R1/5/1", "2019/5/1"},      {"M45/7/29", "1912/7/29"},    {"X1/5/1", "X1/5/1"}};
     for (const auto& [typed, shown] : cases) {
         page()->birthDateEdit()->setText(typed);
         pressF2();
@@ -365,6 +366,241 @@ TEST_F(DataEntryPageTest, CalendarOkWritesTheBirthDateIntoTheRecord) {
     EXPECT_EQ(page()->birthDateEdit()->text(), "1984/02/04");
     EXPECT_EQ(storedClients(tableFile())[1][client_field::kBirthDate], "1984/02/04");
     EXPECT_EQ(cell(1, 1), "1984/02/04");
+}
+
+// --- typed data that must not replace or corrupt a stored client -------------------------------
+
+class OverwriteQuestion : public DataEntryPageTest {
+  protected:
+    // Types another person over the first client (田中 花子, 1977/07/07).
+    void typeOtherPerson() {
+        page()->nameEdit()->setText(u8("山田 太郎"));
+        page()->birthDateEdit()->setText("1984-2-10");
+        page()->sexCombo()->setCurrentText(u8("男"));
+    }
+    int questions() const {
+        int n = 0;
+        for (const Notice& note : notifier.notices) n += note.kind == NoticeKind::Question;
+        return n;
+    }
+};
+
+TEST_F(OverwriteQuestion, CancelKeepsTheStoredClientAndTheTypedForm) {
+    typeOtherPerson();
+    notifier.choice = 2;  // キャンセル
+    window->okbtnClick();
+    ASSERT_EQ(questions(), 1);
+    EXPECT_EQ(notifier.lastText(), u8("「田中 花子」のデータを書き換えますか？").toStdString());
+    const std::vector<std::string> buttons = {"書き換える", "新しいお客様として登録", "キャンセル"};
+    EXPECT_EQ(notifier.lastButtons, buttons);
+    const auto rows = storedClients(tableFile());
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[0].at(client_field::kName), u8("田中 花子").toStdString());
+    EXPECT_EQ(rows[0].at(client_field::kBirthDate), "1977/07/07");
+    EXPECT_EQ(rows[0].at(client_field::kSex), u8("女").toStdString());
+    EXPECT_EQ(rows[0].at(client_field::kDayMaster), "");
+    EXPECT_EQ(name(), u8("山田 太郎"));
+    EXPECT_EQ(page()->birthDateEdit()->text(), "1984-2-10");
+    EXPECT_EQ(window->notebook()->currentIndex(), 0);
+
+    // Moving away asks again; cancelling stays on the record with the grid on its row.
+    click("dbato");
+    EXPECT_EQ(questions(), 2);
+    EXPECT_EQ(name(), u8("山田 太郎"));
+    EXPECT_EQ(gridRow(), 0);
+    // And so does closing the program, which then stays open.
+    window->show();
+    click("endbtn");
+    EXPECT_EQ(questions(), 3);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(storedClients(tableFile())[0].at(client_field::kName), u8("田中 花子").toStdString());
+}
+
+TEST_F(OverwriteQuestion, RegisterAsNewLeavesTheStoredClientAndAddsTheTypedOne) {
+    typeOtherPerson();
+    notifier.choice = 1;  // 新しいお客様として登録
+    window->okbtnClick();
+    EXPECT_EQ(questions(), 1);
+    const auto rows = storedClients(tableFile());
+    ASSERT_EQ(rows.size(), 5u);
+    EXPECT_EQ(rows[0].at(client_field::kName), u8("田中 花子").toStdString());
+    EXPECT_EQ(rows[0].at(client_field::kBirthDate), "1977/07/07");
+    EXPECT_EQ(rows[0].at(client_field::kDayMaster), "");
+    const Record& added = rows[4];
+    EXPECT_EQ(added.at(client_field::kName), u8("山田 太郎").toStdString());
+    EXPECT_EQ(added.at(client_field::kBirthDate), "1984/02/10");
+    EXPECT_EQ(added.at(client_field::kTime), "03:00-05:00");  // as the form showed it
+    EXPECT_EQ(added.at(client_field::kSex), u8("男").toStdString());
+    EXPECT_EQ(added.at(client_field::kDayMaster), u8("甲").toStdString());  // 1984-02-10 甲戌
+    EXPECT_EQ(name(), u8("山田 太郎"));
+    EXPECT_EQ(gridRow(), 4);
+    EXPECT_EQ(window->notebook()->currentIndex(), 1);
+}
+
+TEST_F(OverwriteQuestion, OverwriteReplacesAndUnchangedBirthDataNeverAsks) {
+    // A memo, or the same date written another way, is no other person.
+    page()->memoEdit()->setPlainText(u8("メモだけ"));
+    page()->birthDateEdit()->setText("1977-7-7");
+    window->okbtnClick();
+    EXPECT_EQ(questions(), 0);
+    EXPECT_EQ(storedClients(tableFile())[0].at(client_field::kDayMaster).empty(), false);
+    window->okbtnClick();  // the summary columns alone never ask
+    EXPECT_EQ(questions(), 0);
+
+    typeOtherPerson();
+    notifier.choice = 0;  // 書き換える
+    click("dbtoroku");
+    EXPECT_EQ(questions(), 1);
+    const auto rows = storedClients(tableFile());
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[0].at(client_field::kName), u8("山田 太郎").toStdString());
+    EXPECT_EQ(rows[0].at(client_field::kBirthDate), "1984/02/10");
+    EXPECT_EQ(rows[0].at(client_field::kMemo), u8("メモだけ").toStdString());
+    // The summary columns of the old birth no longer describe the record until the next run.
+    EXPECT_EQ(rows[0].at(client_field::kDayMaster), "");
+}
+
+TEST_F(OverwriteQuestion, AFieldTheFormCannotShowIsNoChange) {
+    // An imported time the drop-down does not offer: the form shows none, the record keeps it.
+    addClient(*page()->table(), u8("大野 千代").toStdString(), "1911/04/03", "9時ごろ",
+              u8("女").toStdString());
+    page()->reloadFromTable();
+    click("dbsaigo");
+    EXPECT_EQ(page()->timeCombo()->currentIndex(), -1);
+    page()->memoEdit()->setPlainText(u8("時刻は母子手帳で確認"));
+    click("dbsento");
+    EXPECT_EQ(questions(), 0);
+    const auto rows = storedClients(tableFile());
+    ASSERT_EQ(rows.size(), 5u);
+    EXPECT_EQ(rows[4].at(client_field::kTime), "9時ごろ");
+    EXPECT_EQ(rows[4].at(client_field::kMemo), u8("時刻は母子手帳で確認").toStdString());
+}
+
+struct InvalidEntry {
+    const char* label;
+    const char* name;
+    const char* date;
+    int sex;  // -1: none chosen
+    const char* fault;
+};
+
+TEST_F(DataEntryPageTest, InvalidRecordNeverReachesTheTable) {
+    const InvalidEntry entries[] = {
+        {"date of letters", "新井 一", "abcdefg", 0, "生年月日を 1959/5/7 の形式で入力して下さい"},
+        {"no sex", "新井 一", "1990/01/01", -1, "性別が指定されていません"},
+        {"no name", "", "1990/01/01", 1, "氏名が入力されていません"},
+        {"after the calendar", "新井 一", "2101/01/01", 0, "西暦２１００年より大きい年"},
+    };
+    for (const InvalidEntry& e : entries) {
+        notifier.notices.clear();
+        click("dbsaigo");
+        click("dbsinki");
+        page()->nameEdit()->setText(u8(e.name));
+        page()->birthDateEdit()->setText(e.date);
+        page()->sexCombo()->setCurrentIndex(e.sex);
+
+        // 登録 says why and stores nothing.
+        click("dbtoroku");
+        ASSERT_EQ(notifier.notices.size(), 1u) << e.label;
+        EXPECT_EQ(notifier.notices[0].kind, NoticeKind::Warning) << e.label;
+        EXPECT_NE(notifier.lastText().find(e.fault), std::string::npos) << e.label;
+
+        // Moving away asks; 修正する stays with what was typed, also for 新規作成 again.
+        notifier.choices = {0, 0};
+        click("dbmae");
+        click("dbsinki");
+        ASSERT_EQ(notifier.notices.size(), 3u) << e.label;
+        EXPECT_EQ(notifier.lastText().rfind("入力内容に誤りがあります", 0), 0u) << e.label;
+        EXPECT_NE(notifier.lastText().find(e.fault), std::string::npos) << e.label;
+        const std::vector<std::string> buttons = {"修正する", "破棄する"};
+        EXPECT_EQ(notifier.lastButtons, buttons);
+        EXPECT_EQ(page()->birthDateEdit()->text(), e.date) << e.label;
+        EXPECT_EQ(page()->gridModel()->rowCount(), 5) << e.label;
+
+        // 破棄する drops the new record and the move goes on.
+        notifier.choices = {1};
+        click("dbsento");
+        EXPECT_EQ(name(), u8("田中 花子")) << e.label;
+        ASSERT_EQ(storedClients(tableFile()).size(), 4u) << e.label;
+    }
+
+    // A stored client typed invalid: discarding brings back what is stored.
+    notifier.choices = {1};
+    page()->birthDateEdit()->setText("1977/02/30");
+    click("dbato");
+    EXPECT_NE(notifier.lastText().find("1977/02/30 は存在しない日付です"), std::string::npos);
+    EXPECT_EQ(name(), "Smith Anna");
+    EXPECT_EQ(storedClients(tableFile())[0].at(client_field::kBirthDate), "1977/07/07");
+}
+
+TEST_F(DataEntryPageTest, EveryDateTheRunRefusesSaysWhyAndCommonFormsRun) {
+    auto typeNewClient = [&] {
+        page()->nameEdit()->setText(u8("新井 一"));
+        page()->timeCombo()->setCurrentText("07:00-09:00");
+        page()->sexCombo()->setCurrentText(u8("男"));
+    };
+    click("dbsinki");
+    typeNewClient();
+    for (const char* typed : {"", "abcdefg", "1990/5", "2101/01/01"}) {
+        notifier.notices.clear();
+        page()->birthDateEdit()->setText(typed);
+        window->okbtnClick();
+        ASSERT_EQ(notifier.notices.size(), 1u) << typed;
+        EXPECT_EQ(notifier.notices[0].kind, NoticeKind::Information) << typed;
+        EXPECT_FALSE(notifier.lastText().empty()) << typed;
+        EXPECT_EQ(page()->birthDateEdit()->text(), typed);
+        EXPECT_EQ(window->notebook()->currentIndex(), 0) << typed;
+    }
+    EXPECT_EQ(storedClients(tableFile()).size(), 4u);
+
+    // The first form goes into the new record still open, the others into new ones.
+    for (const char* typed : {"1990-05-05", "19900505", "1990年5月5日"}) {
+        notifier.notices.clear();
+        if (page()->table()->state() != Table::State::Insert) click("dbsinki");
+        typeNewClient();
+        page()->birthDateEdit()->setText(u8(typed));
+        window->okbtnClick();
+        EXPECT_TRUE(notifier.empty()) << typed;
+        EXPECT_EQ(page()->birthDateEdit()->text(), "1990/05/05") << typed;
+        EXPECT_EQ(storedClients(tableFile()).back().at(client_field::kBirthDate), "1990/05/05");
+        EXPECT_EQ(window->notebook()->currentIndex(), 1) << typed;
+        window->notebook()->setCurrentIndex(0);
+    }
+    EXPECT_EQ(storedClients(tableFile()).size(), 7u);
+}
+
+TEST_F(DataEntryPageTest, DeletedClientComesBackWithUndo) {
+    auto* undo = find("dbundo");
+    EXPECT_EQ(undo->text(), u8("元に戻す"));
+    EXPECT_FALSE(undo->isEnabled());
+    click("dbato");
+    click("dbdelete");  // Smith Anna
+    ASSERT_EQ(storedClients(tableFile()).size(), 3u);
+    EXPECT_TRUE(undo->isEnabled());
+    click("dbsaigo");
+    undo->click();
+    auto rows = storedClients(tableFile());
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[3].at(client_field::kName), "Smith Anna");
+    EXPECT_EQ(rows[3].at(client_field::kBirthDate), "1990/07/15");
+    EXPECT_EQ(rows[3].at(client_field::kTime), "13:00-15:00");
+    EXPECT_EQ(name(), "Smith Anna");
+    EXPECT_FALSE(undo->isEnabled()) << "one deletion comes back once";
+
+    // Only the client deleted last comes back, and only into its own table.
+    click("dbsento");
+    click("dbdelete");  // 田中 花子 (一人目)
+    click("dbsaigo");
+    click("dbdelete");  // Smith Anna again
+    find<QRadioButton>("dbselect1")->click();
+    EXPECT_FALSE(undo->isEnabled());
+    find<QRadioButton>("dbselect0")->click();
+    EXPECT_TRUE(undo->isEnabled());
+    undo->click();
+    rows = storedClients(tableFile());
+    ASSERT_EQ(rows.size(), 3u);
+    for (const Record& r : rows) EXPECT_NE(r.at(client_field::kMemo), u8("一人目").toStdString());
+    EXPECT_EQ(rows.back().at(client_field::kName), "Smith Anna");
 }
 
 TEST(DataEntryPageUnbound, HoldsOneUnsavedClientWithoutATable) {
