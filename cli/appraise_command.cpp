@@ -6,6 +6,7 @@
 
 #include "app/appraisal.h"
 #include "app/client_table.h"
+#include "app/settings.h"
 #include "calendar/old_calendar.h"
 #include "calendar/pillars.h"
 #include "chart/mandata.h"
@@ -14,6 +15,32 @@
 #include "core/text_codec.h"
 
 namespace suimei::cli {
+
+std::string schoolOptionsHelp() {
+    std::string text = "  --hidden-stem-school N  hidden-stem school (蔵干), default 1:\n";
+    for (int i = 0; !hiddenStemSchoolName(i).empty(); ++i) {
+        text += "                            " + std::to_string(i) + " " +
+                std::string(hiddenStemSchoolName(i)) + "\n";
+    }
+    text += "  --stage-school N        twelve-stage school (十二運), default 0:\n";
+    for (int i = 0; !twelveStageSchoolItem(i).empty(); ++i) {
+        text += "                            " + std::to_string(i) + " " +
+                std::string(twelveStageSchoolItem(i)) + "\n";
+    }
+    text += "  --qreki-base N          old-calendar base (旧暦の求め方), default 0:\n";
+    for (int i = 0; !qrekiBaseName(i).empty(); ++i) {
+        text += "                            " + std::to_string(i) + " " +
+                std::string(qrekiBaseName(i)) + (i == 1 ? " (reads QrekiTaiwan.txt)" : "") + "\n";
+    }
+    text +=
+        "  --calendar astro|files  pillars from the astronomy (default) or from the\n"
+        "                          perpetual-calendar files (birth years after 1921)\n"
+        "  --south                 southern-hemisphere mode; the run asks whether that is meant\n"
+        "  --yes                   answers the questions of the run with yes\n"
+        "  --today yyyy/mm/dd      the date ages are counted to (default: the system date)\n";
+    return text;
+}
+
 namespace {
 
 const std::vector<std::string> kSettingOptions = {
@@ -167,24 +194,27 @@ int runBatch(const Args& args) {
     args.allowOnly(known);
     const AppraisalInput settings = settingsFrom(args);
     const std::string path = args.require("csv");
+    if (const std::string why = csvPathProblem(path, {}, true); !why.empty()) {
+        std::fprintf(stderr, "suimei-cli batch: %s\n", why.c_str());
+        return 2;
+    }
     const auto bytes = readFileBytes(path);
     if (!bytes) {
         std::fprintf(stderr, "suimei-cli batch: cannot read %s\n", path.c_str());
         return 2;
     }
-    std::string_view body(*bytes);
-    const bool utf8 = body.substr(0, 3) == "\xEF\xBB\xBF";
-    if (utf8) body.remove_prefix(3);
     AppraisalRunner runner(AppPaths::fromEnvironment());
     RecordingNotifier quiet;
     quiet.answer = args.has("yes");
-    if (settings.taiwanOldCalendar) runner.loadTaiwanFile(quiet);
+    if (settings.taiwanOldCalendar) {
+        runner.loadTaiwanFile(quiet);
+        // A missing file or unreadable lines are told once, before the clients.
+        for (const auto& n : quiet.notices) std::fprintf(stderr, "%s\n", n.text.c_str());
+    }
     const bool json = args.has("json");
-    int lineNo = 0, failed = 0;
-    std::vector<std::string> items;
-    for (const std::string& raw : splitLines(body)) {
-        ++lineNo;
-        if (raw.empty()) continue;
+    int failed = 0;
+    for (const CsvRecord& rec : readCsvRecords(*bytes)) {
+        const int lineNo = rec.line;
         auto fail = [&](const std::string& why) {
             ++failed;
             if (json) {
@@ -194,13 +224,31 @@ int runBatch(const Args& args) {
                 std::printf("%d行目: %s\n", lineNo, why.c_str());
             }
         };
-        const auto text = utf8 ? std::optional<std::string>(raw) : cp932ToUtf8(raw);
-        if (!text || !splitCsvLine(*text, items) || items.size() < 4) {
-            fail("読めない行です。");
+        if (!rec.problem.empty() || rec.items.size() < 4) {
+            fail("読めない行です。" + rec.problem);
+            continue;
+        }
+        const std::vector<std::string>& items = rec.items;
+        // Nothing is guessed: a sex or time slot that is not one of the list is an error, not a
+        // woman or an unknown time.
+        if (items[3].empty()) {
+            fail("性別がありません（男 か 女）。");
+            continue;
+        }
+        if (items[2].empty()) {
+            fail("時刻がありません（わからない時は「不明の場合」）。");
+            continue;
+        }
+        if (const std::string why = clientValuesProblem(items[1], items[2], items[3]);
+            !why.empty()) {
+            fail(why + "。");
             continue;
         }
         AppraisalInput in = settings;
         in.name = items[0];
+        for (char& c : in.name) {
+            if (c == '\n') c = ' ';
+        }
         in.dateText = items[1];
         in.timeSlotText = items[2];
         in.sexText = items[3];
@@ -227,18 +275,42 @@ int runBatch(const Args& args) {
     return failed == 0 ? 0 : 1;
 }
 
+std::string appraiseHelp() {
+    return "  --date yyyy/mm/dd       birth date\n"
+           "  --slot PERIOD           birth-time period: \"00:00-01:00\", \"01:00-03:00\", ...,\n"
+           "                          \"21:00-23:00\", \"23:00-00:00\" or \"不明の場合\"\n"
+           "  --sex 男|女\n"
+           "  --name TEXT             client name shown with the chart\n"
+           "  --json                  the whole chart as JSON\n" +
+           schoolOptionsHelp();
+}
+
+std::string batchHelp() {
+    return "  --csv FILE              client file as the utilities write it (CP932, or UTF-8\n"
+           "                          with BOM): \"name\",\"yyyy/mm/dd\",\"PERIOD\",\"男|女\"\n"
+           "                          one line per client; a client whose time slot or sex is\n"
+           "                          not one of the list gets an error line, not a guess\n"
+           "  --json                  one JSON object per client\n" +
+           schoolOptionsHelp();
+}
+
 const CommandRegistrar appraiseRegistrar(
     {"appraise",
      "appraise --date yyyy/mm/dd --slot PERIOD --sex 男|女 [--name TEXT] [--json] "
      "[--hidden-stem-school 0..5] [--stage-school 0..2] [--qreki-base 0|1] "
      "[--calendar astro|files] [--south [--yes]] [--today yyyy/mm/dd]",
      {"json", "south", "yes"},
-     &runAppraise});
+     {"date", "slot", "sex", "name", "hidden-stem-school", "stage-school", "qreki-base", "calendar",
+      "today"},
+     &runAppraise,
+     &appraiseHelp});
 const CommandRegistrar batchRegistrar(
     {"batch",
      "batch --csv FILE [--json] (same settings options as appraise)",
      {"json", "south", "yes"},
-     &runBatch});
+     {"csv", "hidden-stem-school", "stage-school", "qreki-base", "calendar", "today"},
+     &runBatch,
+     &batchHelp});
 
 }  // namespace
 }  // namespace suimei::cli
