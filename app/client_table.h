@@ -4,6 +4,7 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -86,20 +87,80 @@ std::string formatClientCsvLine(const std::array<std::string, 4>& fields);
 // an unterminated quote or text after a closing quote.
 bool splitCsvLine(std::string_view line, std::vector<std::string>& items);
 
-struct CsvImportReport {
-    int imported = 0;
-    std::vector<std::string> problems;  // "3行目: ..." one per line that could not be read
+// One record of a comma-separated file. A quoted item may run over line ends (at most
+// kCsvRecordMaxLines lines); its line breaks are given as "\n".
+struct CsvRecord {
+    int line = 0;                    // 1-based number of the record's first line
+    int lastLine = 0;                // and of its last (a quoted item may run over line ends)
+    std::vector<std::string> items;  // UTF-8
+    std::string problem;             // why the record could not be read; empty when it was
+};
+inline constexpr int kCsvRecordMaxLines = 10;
+// The records of the bytes of a client file (CP932, or UTF-8 after a BOM). Empty lines are no
+// records. A line that cannot be decoded, a quote left open or text after a closing quote gives a
+// record with its problem, and the reading goes on with the next line.
+std::vector<CsvRecord> readCsvRecords(std::string_view bytes);
+
+// Why birth date, time slot and sex of a client are not usable, "" when they are. Each may be
+// empty (not entered yet); a date must pass the chart's validation and exist in the calendar, a
+// time slot must be one of the birth-time list, a sex 男 or 女.
+std::string clientValuesProblem(const std::string& date, const std::string& slot,
+                                const std::string& sex);
+
+// How a client table file is opened by a command.
+enum class ClientTableAccess { ReadOnly, ReadWrite, CreateIfMissing };
+// Opens a client table file; a table opened for writing keeps one form of every character (see
+// cp932Canonical).
+std::unique_ptr<Table> openClientTableFile(const std::filesystem::path& file,
+                                           ClientTableAccess access, std::string* error = nullptr);
+
+// Why `csv` cannot serve as the comma-separated file of `table`, "" when it can: a folder, a
+// device, a FIFO or the table file itself is refused; for import the file must exist, for export
+// its folder.
+std::string csvPathProblem(const std::filesystem::path& csv, const std::filesystem::path& table,
+                           bool forImport);
+
+enum class CsvEncoding { ShiftJis, Utf8WithBom };
+
+struct CsvExportReport {
+    int written = 0;           // clients written to the file
+    bool notShiftJis = false;  // failed because a client has no Shift-JIS form: UTF-8 would do
 };
 
-// Writes every client of `table`, from the first in the active order, as CP932 text with CRLF line
-// ends. Returns false with *error set when a name cannot be written in CP932 or the file cannot be
-// written; the old file is then left as it was.
-bool exportClientsCsv(Table& table, const std::filesystem::path& file, std::string* error);
-// Appends the clients of a CP932 (or UTF-8 with BOM) file to `table`, committing every
-// `batchSize` records; lines that cannot be read are reported and skipped. `progress` (may be
-// empty) gets (lines done, lines total) and may return false to stop.
+// Writes every client of `table`, from the first in the active order, with CRLF line ends, in
+// CP932 or as UTF-8 with a BOM. Every step is checked: when a record cannot be read, a name
+// cannot be written in the encoding or the file cannot be written, returns false with *error set;
+// the old file is then left as it was and no temporary file remains.
+bool exportClientsCsv(Table& table, const std::filesystem::path& file, std::string* error,
+                      CsvEncoding encoding = CsvEncoding::ShiftJis,
+                      CsvExportReport* report = nullptr);
+
+struct CsvImportReport {
+    int imported = 0;
+    // "3行目: ..." one per line that was not imported (unreadable, or wrong values not kept).
+    std::vector<std::string> problems;
+    // Rows with a date, time slot or sex that is not usable ("3行目: ..."), kept or not.
+    std::vector<std::string> invalid;
+    int keptInvalid = 0;
+    // What was imported with a change or a caution: line breaks in a name, names without a
+    // Shift-JIS form.
+    std::vector<std::string> notices;
+    bool notShiftJis = false;  // some imported name has no Shift-JIS form
+};
+
+struct CsvImportOptions {
+    // Asked once with the list of rows whose values are not usable; true keeps them as typed.
+    // When empty they are not imported.
+    std::function<bool(const std::vector<std::string>& invalid)> keepInvalid;
+    // Gets (records done, records total) and may return false to stop (nothing is imported then).
+    std::function<bool(int, int)> progress;
+};
+
+// Adds the clients of a CP932 (or UTF-8 with BOM) file to `table` in one transaction: a failed,
+// stopped or killed import leaves the table as it was. Lines that cannot be read are reported and
+// skipped. Returns false with *error set when nothing was imported for a reason other than the
+// lines themselves (unreadable file, write failure, stopped).
 bool importClientsCsv(Table& table, const std::filesystem::path& file, CsvImportReport& report,
-                      std::string* error, const std::function<bool(int, int)>& progress = {},
-                      int batchSize = 500);
+                      std::string* error, const CsvImportOptions& options = {});
 
 }  // namespace suimei

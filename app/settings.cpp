@@ -213,4 +213,10 @@ std::string_view twelveStageSchoolItem(int school) {
                : std::string_view{};
 }
 
+std::string_view qrekiBaseName(int base) {
+    static constexpr std::array<std::string_view, 2> kNames = {"日本を基準にする",
+                                                               "台湾を基準にする"};
+    return base >= 0 && base < 2 ? kNames[static_cast<std::size_t>(base)] : std::string_view{};
+}
+
 }  // namespace suimei

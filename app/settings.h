@@ -115,6 +115,9 @@ std::string_view hiddenStemSchoolExplanation(int school);
 std::string_view twelveStageSchoolLabel(int school);
 // The item text of the twelve-stage school 0..2 in the settings window.
 std::string_view twelveStageSchoolItem(int school);
+// The item text of the old-calendar base 0..1 in the settings window ("日本を基準にする",
+// "台湾を基準にする"); empty text out of range.
+std::string_view qrekiBaseName(int base);
 
 // The pillar calculator's hidden-stem table choice: 0 for schools 0..4, 1 for 明朝透派 (5).
 constexpr int calculatorHiddenStemChoice(int school) {

@@ -68,7 +68,15 @@ class EtoParser {
             }
         }
         for (int m = 1; m <= 12; ++m) {
+            if (!checkMonthOrder(lines[static_cast<std::size_t>(2 * m - 1)], year, m)) {
+                return false;
+            }
+        }
+        for (int m = 1; m <= 12; ++m) {
             if (!parseDayLine(lines[static_cast<std::size_t>(2 * m)], year.days[m])) return false;
+        }
+        for (int m = 2; m <= 12; ++m) {
+            if (!checkDayOrder(lines[static_cast<std::size_t>(2 * m)], year, m)) return false;
         }
         return true;
     }
@@ -158,6 +166,53 @@ class EtoParser {
         if (!toInt(tail.substr(colon3 + 1), dayCount)) return false;
         month = {stem, branch, entryDay, entryBranch, dayCount};
         return true;
+    }
+
+    // A month record must continue the one before it: calendar month m holds the entry of the
+    // solar month with branch m + 1 (January 丑 .. December 子), the pillars follow one another
+    // through the year, February's 寅 month belongs to the year's stem, the month has a calendar
+    // month's number of days and the entry falls inside it. A file with lines swapped or mistyped
+    // would otherwise give wrong pillars without a word.
+    bool checkMonthOrder(std::string_view line, const EtoYear& year, int m) {
+        const std::string shown = displayText(line);
+        const EtoMonth& mo = year.months[static_cast<std::size_t>(m)];
+        const std::string pillar =
+            std::to_string(mo.monthStem) + "-" + std::to_string(mo.monthBranch);
+        bool inOrder = mo.monthBranch == m % 12 + 1;
+        if (m == 2) {
+            // 甲己 years open with 丙寅, 乙庚 with 戊寅, 丙辛 with 庚寅, 丁壬 with 壬寅, 戊癸 with
+            // 甲寅.
+            inOrder = inOrder && mo.monthStem == ((year.yearStem - 1) % 5 * 2 + 2) % 10 + 1;
+        }
+        if (m >= 2) {
+            inOrder =
+                inOrder &&
+                mo.monthStem == year.months[static_cast<std::size_t>(m - 1)].monthStem % 10 + 1;
+        }
+        if (!inOrder) return fail(shown + "月データ異常 月柱の順 err： " + pillar);
+        static constexpr std::array<int, 13> kLengths = {0,  31, 28, 31, 30, 31, 30,
+                                                         31, 31, 30, 31, 30, 31};
+        const int length = kLengths[static_cast<std::size_t>(m)];
+        if (mo.dayCount != length && !(m == 2 && mo.dayCount == 29)) {
+            return fail(shown + "月データ異常 日数 err： " + std::to_string(mo.dayCount));
+        }
+        if (mo.entryDay < 1 || mo.entryDay > mo.dayCount) {
+            return fail(shown + "月データ異常 節入り日 err： " + std::to_string(mo.entryDay));
+        }
+        return true;
+    }
+
+    // The 1st of month m is the 1st of month m - 1 advanced by that month's days.
+    bool checkDayOrder(std::string_view line, const EtoYear& year, int m) {
+        const EtoDayLine& prev = year.days[static_cast<std::size_t>(m - 1)];
+        const EtoDayLine& cur = year.days[static_cast<std::size_t>(m)];
+        const int days = year.months[static_cast<std::size_t>(m - 1)].dayCount;
+        const int stem = (prev.firstStem - 1 + days) % 10 + 1;
+        const int branch = (prev.firstBranch - 1 + days) % 12 + 1;
+        if (cur.firstStem == stem && cur.firstBranch == branch) return true;
+        return fail(displayText(line) + "Yno : " + std::to_string(slot_) +
+                    "日データ異常 日柱の順 err： " + std::to_string(cur.firstStem) + "-" +
+                    std::to_string(cur.firstBranch));
     }
 
     // "<stem>-<branch>:<old month>/<old day>-<old month length>,<next old month length>"

@@ -83,6 +83,7 @@ void parseLine(TaiwanTable& table, int lineNumber, std::optional<std::string_vie
         table.rows.push_back(*row);
     } else {
         table.skippedLines.push_back(lineNumber);
+        table.skippedTexts.push_back(line ? std::string(line->substr(0, 60)) : "（読めない文字）");
     }
 }
 
@@ -131,7 +132,29 @@ TaiwanTable loadTaiwanFile(const AppPaths& paths, Notifier& notifier) {
     }
     TaiwanTable table = parseTaiwanBytes(*bytes);
     if (table.truncated) notifier.info(kTaiwanFileTooLongMessage);
+    for (const std::string& text : taiwanTableNotices(table)) notifier.info(text);
     return table;
+}
+
+std::vector<std::string> taiwanTableNotices(const TaiwanTable& table) {
+    std::vector<std::string> notices;
+    if (!table.skippedLines.empty()) {
+        std::string text = std::string(kTaiwanFileName) +
+                           " の次の行は読めないため使いません（形式 1923/11/08,10/01,30,h）：";
+        constexpr std::size_t kListed = 20;
+        for (std::size_t i = 0; i < table.skippedLines.size() && i < kListed; ++i) {
+            text += "\n" + std::to_string(table.skippedLines[i]) + "行目: " + table.skippedTexts[i];
+        }
+        if (table.skippedLines.size() > kListed) {
+            text += "\nほか" + std::to_string(table.skippedLines.size() - kListed) + "行";
+        }
+        notices.push_back(text);
+    }
+    if (table.fileFound && table.rows.empty()) {
+        notices.push_back(std::string(kTaiwanFileName) +
+                          " に使える月がありません。台湾方式の旧暦は日本の旧暦と同じになります。");
+    }
+    return notices;
 }
 
 std::optional<TaiwanDate> taiwanLookup(const TaiwanTable& table, int year, int month, int day) {

@@ -42,8 +42,9 @@ struct TaiwanMonthRow {
 };
 
 struct TaiwanTable {
-    std::vector<TaiwanMonthRow> rows;  // in file order
-    std::vector<int> skippedLines;     // 1-based numbers of the lines that were not understood
+    std::vector<TaiwanMonthRow> rows;       // in file order
+    std::vector<int> skippedLines;          // 1-based numbers of the lines that were not understood
+    std::vector<std::string> skippedTexts;  // those lines as they read (UTF-8), same order
     bool fileFound = false;
     bool truncated = false;  // the file had more than 500 lines
 };
@@ -65,7 +66,11 @@ TaiwanTable parseTaiwanBytes(std::string_view bytes);
 // Reads QrekiTaiwan.txt from the application folder. A missing file gives the information notice
 // "QrekiTaiwan.txt ファイルが見つかりません!!" and an empty table; a file of more than 500 lines
 // gives "台湾式暦のデータファイルが５００行を超えています。" and the first 500 lines are used.
+// Lines that cannot be read are told in one notice, each with its number (the other lines still
+// count), and a file without any month in it is told too: the Japanese reckoning then answers.
 TaiwanTable loadTaiwanFile(const AppPaths& paths, Notifier& notifier);
+// The notices of a parsed table: its unreadable lines and an empty file (none when all is well).
+std::vector<std::string> taiwanTableNotices(const TaiwanTable& table);
 
 // Lunar month, day and leap flag of the Gregorian date from the first row that covers it (a row
 // covers consecutive days from its start date up to its last lunar day); nothing when no row does

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "app/settings.h"
 #include "calendar/types.h"
 
 namespace suimei::cli {
@@ -23,6 +24,45 @@ const char kClientOptionsUsage[] =
     "--date yyyy/mm/dd --slot PERIOD --sex 男|女 [--name TEXT] [--hidden-stem-school 0..5] "
     "[--stage-school 0..2] [--qreki-base 0|1] [--calendar astro|files] [--south [--yes]] "
     "[--today yyyy/mm/dd]";
+
+std::string schoolOptionsHelp() {
+    std::string text = "  --hidden-stem-school N  hidden-stem school (蔵干), default 1:\n";
+    for (int i = 0; !hiddenStemSchoolName(i).empty(); ++i) {
+        text += "                            " + std::to_string(i) + " " +
+                std::string(hiddenStemSchoolName(i)) + "\n";
+    }
+    text += "  --stage-school N        twelve-stage school (十二運), default 0:\n";
+    for (int i = 0; !twelveStageSchoolItem(i).empty(); ++i) {
+        text += "                            " + std::to_string(i) + " " +
+                std::string(twelveStageSchoolItem(i)) + "\n";
+    }
+    text += "  --qreki-base N          old-calendar base (旧暦の求め方), default 0:\n";
+    for (int i = 0; !qrekiBaseName(i).empty(); ++i) {
+        text += "                            " + std::to_string(i) + " " +
+                std::string(qrekiBaseName(i)) + (i == 1 ? " (reads QrekiTaiwan.txt)" : "") + "\n";
+    }
+    text +=
+        "  --calendar astro|files  pillars from the astronomy (default) or from the\n"
+        "                          perpetual-calendar files (birth years after 1921)\n"
+        "  --south                 southern-hemisphere mode; the run asks whether that is meant\n"
+        "  --yes                   answers the questions of the run with yes\n"
+        "  --today yyyy/mm/dd      the date ages are counted to (default: the system date)\n";
+    return text;
+}
+
+std::string clientOptionsHelp() {
+    return "  --date yyyy/mm/dd       birth date\n"
+           "  --slot PERIOD           birth-time period: \"00:00-01:00\", \"01:00-03:00\", ...,\n"
+           "                          \"21:00-23:00\", \"23:00-00:00\" or \"不明の場合\"\n"
+           "  --sex 男|女\n"
+           "  --name TEXT             client name shown with the chart\n" +
+           schoolOptionsHelp();
+}
+
+std::vector<std::string> clientValuedOptionNames() {
+    return {"date",         "slot",       "sex",      "name", "hidden-stem-school",
+            "stage-school", "qreki-base", "calendar", "today"};
+}
 
 CivilDate todayFrom(const Args& args) {
     CivilDate t;

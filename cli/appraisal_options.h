@@ -17,6 +17,10 @@ const std::vector<std::string>& settingOptionNames();
 std::vector<std::string> clientOptionNames();
 // Usage text of the client and settings options, for a command's usage line.
 extern const char kClientOptionsUsage[];
+// `--help` lines of the client and settings options.
+std::string clientOptionsHelp();
+// The client and settings options that take a value (for a command's option list).
+std::vector<std::string> clientValuedOptionNames();
 
 // "Today" from --today, or the system date.
 CivilDate todayFrom(const Args& args);

@@ -5,6 +5,7 @@
 
 #include "app/appraisal.h"
 #include "app/client_table.h"
+#include "app/settings.h"
 #include "calendar/old_calendar.h"
 #include "calendar/pillars.h"
 #include "chart/mandata.h"
@@ -14,6 +15,7 @@
 #include "core/text_codec.h"
 
 namespace suimei::cli {
+
 namespace {
 
 nlohmann::json runJson(const AppraisalRunner& runner) {
@@ -110,24 +112,27 @@ int runBatch(const Args& args) {
     args.allowOnly(known);
     const AppraisalInput settings = settingsFrom(args);
     const std::string path = args.require("csv");
+    if (const std::string why = csvPathProblem(path, {}, true); !why.empty()) {
+        std::fprintf(stderr, "suimei-cli batch: %s\n", why.c_str());
+        return 2;
+    }
     const auto bytes = readFileBytes(path);
     if (!bytes) {
         std::fprintf(stderr, "suimei-cli batch: cannot read %s\n", path.c_str());
         return 2;
     }
-    std::string_view body(*bytes);
-    const bool utf8 = body.substr(0, 3) == "\xEF\xBB\xBF";
-    if (utf8) body.remove_prefix(3);
     AppraisalRunner runner(AppPaths::fromEnvironment());
     RecordingNotifier quiet;
     quiet.answer = args.has("yes");
-    if (settings.taiwanOldCalendar) runner.loadTaiwanFile(quiet);
+    if (settings.taiwanOldCalendar) {
+        runner.loadTaiwanFile(quiet);
+        // A missing file or unreadable lines are told once, before the clients.
+        for (const auto& n : quiet.notices) std::fprintf(stderr, "%s\n", n.text.c_str());
+    }
     const bool json = args.has("json");
-    int lineNo = 0, failed = 0;
-    std::vector<std::string> items;
-    for (const std::string& raw : splitLines(body)) {
-        ++lineNo;
-        if (raw.empty()) continue;
+    int failed = 0;
+    for (const CsvRecord& rec : readCsvRecords(*bytes)) {
+        const int lineNo = rec.line;
         auto fail = [&](const std::string& why) {
             ++failed;
             if (json) {
@@ -137,13 +142,31 @@ int runBatch(const Args& args) {
                 std::printf("%d行目: %s\n", lineNo, why.c_str());
             }
         };
-        const auto text = utf8 ? std::optional<std::string>(raw) : cp932ToUtf8(raw);
-        if (!text || !splitCsvLine(*text, items) || items.size() < 4) {
-            fail("読めない行です。");
+        if (!rec.problem.empty() || rec.items.size() < 4) {
+            fail("読めない行です。" + rec.problem);
+            continue;
+        }
+        const std::vector<std::string>& items = rec.items;
+        // Nothing is guessed: a sex or time slot that is not one of the list is an error, not a
+        // woman or an unknown time.
+        if (items[3].empty()) {
+            fail("性別がありません（男 か 女）。");
+            continue;
+        }
+        if (items[2].empty()) {
+            fail("時刻がありません（わからない時は「不明の場合」）。");
+            continue;
+        }
+        if (const std::string why = clientValuesProblem(items[1], items[2], items[3]);
+            !why.empty()) {
+            fail(why + "。");
             continue;
         }
         AppraisalInput in = settings;
         in.name = items[0];
+        for (char& c : in.name) {
+            if (c == '\n') c = ' ';
+        }
         in.dateText = items[1];
         in.timeSlotText = items[2];
         in.sexText = items[3];
@@ -170,16 +193,33 @@ int runBatch(const Args& args) {
     return failed == 0 ? 0 : 1;
 }
 
+std::string appraiseHelp() {
+    return clientOptionsHelp() + "  --json                  the whole chart as JSON\n";
+}
+
+std::string batchHelp() {
+    return "  --csv FILE              client file as the utilities write it (CP932, or UTF-8\n"
+           "                          with BOM): \"name\",\"yyyy/mm/dd\",\"PERIOD\",\"男|女\"\n"
+           "                          one line per client; a client whose time slot or sex is\n"
+           "                          not one of the list gets an error line, not a guess\n"
+           "  --json                  one JSON object per client\n" +
+           schoolOptionsHelp();
+}
+
 const CommandRegistrar appraiseRegistrar({"appraise",
                                           std::string("appraise ") + kClientOptionsUsage +
                                               " [--json]",
                                           {"json", "south", "yes"},
-                                          &runAppraise});
+                                          clientValuedOptionNames(),
+                                          &runAppraise,
+                                          &appraiseHelp});
 const CommandRegistrar batchRegistrar(
     {"batch",
      "batch --csv FILE [--json] (same settings options as appraise)",
      {"json", "south", "yes"},
-     &runBatch});
+     {"csv", "hidden-stem-school", "stage-school", "qreki-base", "calendar", "today"},
+     &runBatch,
+     &batchHelp});
 
 }  // namespace
 }  // namespace suimei::cli

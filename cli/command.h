@@ -13,10 +13,12 @@ struct UsageError {
     std::string message;
 };
 
-// Parsed "--name value" and "--flag" options; positional words are kept in order.
+// Parsed "--name value" and "--flag" options; positional words are kept in order. An option that
+// is neither a flag nor a known option is refused by name ("unknown option --foo").
 class Args {
   public:
-    Args(std::vector<std::string> words, const std::vector<std::string>& flagNames);
+    Args(std::vector<std::string> words, const std::vector<std::string>& flagNames,
+         const std::vector<std::string>& optionNames);
 
     bool has(const std::string& name) const { return options_.count(name) > 0; }
     std::optional<std::string> get(const std::string& name) const;
@@ -32,15 +34,24 @@ class Args {
 };
 
 // Parses "yyyy/mm/dd" (also "yyyy-mm-dd") into numbers; throws UsageError when it is not a real
-// Gregorian date.
+// Gregorian date of the years 1..9999 (every number is range-checked, none can wrap around).
 void parseDateArg(const std::string& text, int& y, int& m, int& d);
+// A birth date: checked by the chart's own validation (its message is the error) and then for a
+// real Gregorian day of the years up to 9999.
+void parseBirthDateArg(const std::string& text, int& y, int& m, int& d);
 
 struct Command {
     std::string name;
     std::string usage;
-    std::vector<std::string> flags;  // options that take no value
+    std::vector<std::string> flags;    // options that take no value
+    std::vector<std::string> options;  // options that take a value
     int (*run)(const Args& args);
+    // `COMMAND --help`: every option with its meaning.
+    std::string (*help)() = nullptr;
 };
+
+// Help lines of the school options shared by appraise and batch, names from the settings.
+std::string schoolOptionsHelp();
 
 std::map<std::string, Command>& commandRegistry();
 

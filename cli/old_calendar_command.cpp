@@ -68,10 +68,19 @@ int runOldCalendar(const Args& args) {
     return 0;
 }
 
+std::string oldCalendarHelp() {
+    return "  --date yyyy/mm/dd       the Gregorian date (years 1..9999)\n"
+           "  --taiwan                the Taiwan reckoning: months listed in QrekiTaiwan.txt\n"
+           "                          replace the Japanese result (unreadable lines are told)\n"
+           "  --json                  the result as JSON\n";
+}
+
 const CommandRegistrar registrar(Command{"old-calendar",
                                          "old-calendar --date yyyy/mm/dd [--taiwan] [--json]",
                                          {"taiwan", "json"},
-                                         runOldCalendar});
+                                         {"date"},
+                                         runOldCalendar,
+                                         &oldCalendarHelp});
 
 }  // namespace
 

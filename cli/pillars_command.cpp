@@ -162,7 +162,7 @@ void printText(const BirthMoment& birth, bool hourKnown, const SolarFacts& f) {
 int runPillars(const Args& args) {
     args.allowOnly({"date", "slot", "clock", "sex", "prefecture", "calendar", "json"});
     BirthMoment birth;
-    parseDateArg(args.require("date"), birth.year, birth.month, birth.day);
+    parseBirthDateArg(args.require("date"), birth.year, birth.month, birth.day);
     if (birth.year < 1312) throw UsageError{"--date: years before 1312 are not supported"};
 
     if (args.has("slot") == args.has("clock")) {
@@ -229,12 +229,29 @@ int runPillars(const Args& args) {
     return 0;
 }
 
+std::string pillarsHelp() {
+    return "  --date yyyy/mm/dd       birth date\n"
+           "  --slot PERIOD           birth-time period: \"00:00-01:00\", \"01:00-03:00\", ...,\n"
+           "                          \"21:00-23:00\", \"23:00-00:00\" or \"不明の場合\"\n"
+           "  --clock HH:MM           birth clock time instead of a period; the minutes are taken\n"
+           "                          in steps of ten as the chart keeps them (13:47 is 13:40)\n"
+           "  --sex 男|女              default 男 (sets the luck direction)\n"
+           "  --prefecture 1..47      birth prefecture for the local-time correction, default " +
+           std::to_string(kDefaultPrefecture) +
+           "\n"
+           "  --calendar astro|files  pillars from the astronomy (default) or from the\n"
+           "                          perpetual-calendar files (birth years after 1921)\n"
+           "  --json                  the facts as JSON\n";
+}
+
 const CommandRegistrar registrar{
     Command{"pillars",
             "pillars --date yyyy/mm/dd (--slot \"07:00-09:00\" | --clock HH:MM) [--sex 男|女] "
             "[--prefecture 1..47] [--calendar astro|files] [--json]",
             {"json"},
-            &runPillars}};
+            {"date", "slot", "clock", "sex", "prefecture", "calendar"},
+            &runPillars,
+            &pillarsHelp}};
 
 }  // namespace
 

@@ -39,8 +39,15 @@ int runReadings(const Args& args) {
     return report.gaps.empty() ? 0 : 1;
 }
 
+std::string readingsHelp() {
+    return "  --check                 looks up every key the readers can form and lists each key\n"
+           "                          without a passage; the tables and files are only read\n"
+           "  --app DIR               application directory (default: $SUIMEI_HOME or the\n"
+           "                          folder of the program)\n";
+}
+
 const CommandRegistrar registrar(
-    {"readings", "readings --check [--app DIR]", {"check"}, &runReadings});
+    {"readings", "readings --check [--app DIR]", {"check"}, {"app"}, &runReadings, &readingsHelp});
 
 }  // namespace
 }  // namespace suimei::cli

@@ -44,8 +44,19 @@ int runSolarTerms(const Args& args) {
     return 0;
 }
 
-const CommandRegistrar registrar(Command{
-    "solar-terms", "solar-terms --year Y [--json]", {"json"}, runSolarTerms});
+std::string solarTermsHelp() {
+    return "  --year Y                Gregorian year " + std::to_string(kFirstYear) + ".." +
+           std::to_string(kLastYear) +
+           "\n"
+           "  --json                  the terms as JSON\n";
+}
+
+const CommandRegistrar registrar(Command{"solar-terms",
+                                         "solar-terms --year Y [--json]",
+                                         {"json"},
+                                         {"year"},
+                                         runSolarTerms,
+                                         &solarTermsHelp});
 
 }  // namespace
 

@@ -204,6 +204,38 @@ std::unique_ptr<Table> Table::open(const fs::path& file, const TableDef& request
     return t;
 }
 
+std::unique_ptr<Table> Table::openReadOnly(const fs::path& file, const TableDef& requested,
+                                           std::string* error) {
+    auto fail = [&](const std::string& why) -> std::unique_ptr<Table> {
+        if (error) *error = why;
+        return nullptr;
+    };
+    std::error_code ec;
+    if (!fs::is_regular_file(file, ec)) return fail("テーブルが見つかりません: " + file.string());
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+        const std::string why = db ? sqlite3_errmsg(db) : "cannot open";
+        sqlite3_close_v2(db);
+        return fail(why + ": " + file.string());
+    }
+    sqlite3_busy_timeout(db, 2000);
+    TableDef stored;
+    if (!readDefinition(db, stored)) {
+        sqlite3_close_v2(db);
+        return fail("テーブルの形式が違います: " + file.string());
+    }
+    // The indexes asked for are known by name (they order by a field); nothing is created.
+    for (const auto& idx : requested.indexes) {
+        bool known = false;
+        for (const auto& s : stored.indexes) known = known || s.name == idx.name;
+        if (!known) stored.indexes.push_back(idx);
+    }
+    std::unique_ptr<Table> t(new Table(db, file, std::move(stored)));
+    t->readOnly_ = true;
+    t->first();
+    return t;
+}
+
 bool Table::createLike(const fs::path& source, const fs::path& target, std::string* error) {
     std::error_code ec;
     if (fs::exists(target, ec)) {
@@ -382,14 +414,24 @@ std::vector<Record> Table::page(int offset, int count) {
     return rows;
 }
 
-void Table::forEach(const std::function<bool(const Record&)>& visit) {
+bool Table::forEach(const std::function<bool(const Record&)>& visit) {
     Stmt st(db_, "SELECT rowid, * FROM records ORDER BY " + orderColumn() + ", rowid");
+    if (!st) {
+        lastError_ = sqlite3_errmsg(db_);
+        return false;
+    }
     Record r;
-    while (st.step() == SQLITE_ROW) {
+    while (true) {
+        const int rc = st.step();
+        if (rc == SQLITE_DONE) return true;
+        if (rc != SQLITE_ROW) {
+            lastError_ = sqlite3_errmsg(db_);
+            return false;
+        }
         for (std::size_t i = 0; i < def_.fields.size(); ++i) {
             r[def_.fields[i].name] = columnText(st.get(), static_cast<int>(i) + 1);
         }
-        if (!visit(r)) break;
+        if (!visit(r)) return true;
     }
 }
 
@@ -474,7 +516,7 @@ bool Table::post() {
                 return false;
             }
         } else {
-            st.bind(pos, v);
+            st.bind(pos, normalize_ ? normalize_(v) : v);
         }
     }
     if (state_ == State::Edit) st.bind(static_cast<int>(cols.size()) + 1, currentKey_);

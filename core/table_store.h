@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace suimei {
@@ -50,6 +51,10 @@ class Table {
     // error text on failure.
     static std::unique_ptr<Table> open(const std::filesystem::path& file, const TableDef& def,
                                        bool create, std::string* error = nullptr);
+    // Opens an existing table file for reading only: the file is not changed in any way (no
+    // journal switch, no index created); every write is refused.
+    static std::unique_ptr<Table> openReadOnly(const std::filesystem::path& file,
+                                               const TableDef& def, std::string* error = nullptr);
     // Creates an empty table file at `target` with the field and index definitions of `source`.
     // Refuses an existing target. Returns false with an error text on failure.
     static bool createLike(const std::filesystem::path& source, const std::filesystem::path& target,
@@ -83,8 +88,16 @@ class Table {
     // Up to `count` records from zero-based row `offset` in the active order (for grids).
     std::vector<Record> page(int offset, int count);
     // Calls `visit` for every record in the active order without moving the cursor; stops early
-    // when it returns false.
-    void forEach(const std::function<bool(const Record&)>& visit);
+    // when it returns false. Returns false with lastError() when the table could not be read to
+    // its end (a damaged file), true when every record was visited or `visit` stopped the walk.
+    bool forEach(const std::function<bool(const Record&)>& visit);
+
+    // Every text value is passed through `normalize` before it is written (empty: stored as
+    // given). Client tables use it to keep one form of each character.
+    void setTextNormalizer(std::function<std::string(std::string_view)> normalize) {
+        normalize_ = std::move(normalize);
+    }
+    bool readOnly() const { return readOnly_; }
 
     // The current record's values (in Edit/Insert state, the values being edited).
     const Record& current() const { return current_; }
@@ -110,6 +123,8 @@ class Table {
         explicit Batch(Table& t);
         ~Batch();
         bool commit();
+        // False when the transaction could not be begun (a read-only or locked table).
+        bool active() const { return open_; }
 
       private:
         Table& table_;
@@ -136,6 +151,8 @@ class Table {
     bool eof_ = true;
     bool bof_ = true;
     std::string lastError_;
+    std::function<std::string(std::string_view)> normalize_;
+    bool readOnly_ = false;
 };
 
 }  // namespace suimei

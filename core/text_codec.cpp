@@ -4,6 +4,9 @@
 #include <iconv.h>
 #include <unistd.h>
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <cerrno>
 #include <fstream>
 #include <iterator>
@@ -90,30 +93,65 @@ std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
 }
 
 bool writeFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
-    std::filesystem::path tmp = path;
-    tmp += ".tmp" + std::to_string(::getpid());
-    const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    // The temporary file is made by mkstemp beside the target: a random name created exclusively,
+    // so a file or a link planted under a guessable name is never opened, let alone followed.
+    const std::filesystem::path folder =
+        path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+    std::string name = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+    const int fd = ::mkstemp(name.data());
     if (fd < 0) return false;
+    auto give_up = [&] {
+        ::close(fd);
+        ::unlink(name.c_str());
+        return false;
+    };
+    if (::fchmod(fd, 0644) != 0) return give_up();
     std::size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0) {
             if (errno == EINTR) continue;
-            ::close(fd);
-            ::unlink(tmp.c_str());
-            return false;
+            return give_up();
         }
         done += static_cast<std::size_t>(n);
     }
-    if (::fsync(fd) != 0 || ::close(fd) != 0) {
-        ::unlink(tmp.c_str());
+    if (::fsync(fd) != 0) return give_up();
+    if (::close(fd) != 0) {
+        ::unlink(name.c_str());
         return false;
     }
-    if (::rename(tmp.c_str(), path.c_str()) != 0) {
-        ::unlink(tmp.c_str());
+    if (::rename(name.c_str(), path.c_str()) != 0) {
+        ::unlink(name.c_str());
         return false;
     }
     return true;
+}
+
+std::string cp932Canonical(std::string_view text) {
+    bool ascii = true;
+    for (const char c : text) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+    if (ascii) return std::string(text);
+    // CP932 works character by character, so a text that encodes as a whole comes back in the
+    // canonical form at once; otherwise each character is tried on its own.
+    if (auto bytes = utf8ToCp932(text)) {
+        if (auto back = cp932ToUtf8(*bytes)) return *back;
+    }
+    std::string out;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        std::size_t len = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        len = std::min(len, text.size() - i);
+        const std::string_view one = text.substr(i, len);
+        std::optional<std::string> back;
+        if (auto bytes = utf8ToCp932(one)) back = cp932ToUtf8(*bytes);
+        out += back ? *back : std::string(one);
+        i += len;
+    }
+    return out;
+}
+
+bool hasCp932Form(std::string_view text) {
+    return utf8ToCp932(text).has_value();
 }
 
 std::optional<std::string> encodeCp932Lines(const std::vector<std::string>& lines) {

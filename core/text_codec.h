@@ -27,8 +27,17 @@ std::vector<std::string> splitLines(std::string_view text);
 std::optional<std::string> readFileBytes(const std::filesystem::path& path);
 
 // Writes bytes to a file by way of a temporary file and a rename, so a crash never leaves half a
-// file. Returns false on failure (the old file is then untouched).
+// file. The temporary file gets a random name in the same folder and is created exclusively.
+// Returns false on failure (the old file is then untouched and the temporary file removed).
 bool writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+// The one form of every character that CP932 gives back for it: characters with two Unicode forms
+// for one CP932 character (〜 and ～, − and －, ¥ and \, ‖ and ∥, — and ―, ¢ and ￠, ...) come
+// out as CP932 decodes them, so text stored once reads back the same from either encoding.
+// Characters without a CP932 form are kept as they are.
+std::string cp932Canonical(std::string_view text);
+// True when every character of the UTF-8 text has a CP932 form.
+bool hasCp932Form(std::string_view text);
 
 // Joins lines with CRLF after each line and encodes in CP932; nullopt when a line has no CP932
 // form.

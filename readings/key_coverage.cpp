@@ -129,15 +129,16 @@ CoverageReport checkReadingCoverage(const AppPaths& paths) {
 
     std::string passageError;
     std::unique_ptr<PassageTable> passages;
-    if (auto t = Table::open(readingTablePath(paths, ReadingTableKind::Passages),
-                             readingTableDef(ReadingTableKind::Passages), false, &passageError)) {
+    // The check only reads: the tables are opened read-only and stay exactly as they are.
+    if (auto t = Table::openReadOnly(readingTablePath(paths, ReadingTableKind::Passages),
+                                     readingTableDef(ReadingTableKind::Passages), &passageError)) {
         passages = std::make_unique<PassageTable>(std::move(t));
     }
     std::string imageryError;
     std::optional<AnnualImagery> imagery;
     if (auto t =
-            Table::open(readingTablePath(paths, ReadingTableKind::AnnualImagery),
-                        readingTableDef(ReadingTableKind::AnnualImagery), false, &imageryError)) {
+            Table::openReadOnly(readingTablePath(paths, ReadingTableKind::AnnualImagery),
+                                readingTableDef(ReadingTableKind::AnnualImagery), &imageryError)) {
         imagery = loadAnnualImagery(*t);
     }
 

@@ -10,7 +10,9 @@
 //   {end}          the last section is closed by a line beginning with "{" as well
 //
 // Lines before the first key line and sections nobody asks for are skipped; the first section
-// with the key wins. Nothing is cached: every lookup reads the file from its first line.
+// with the key wins. A key line begins with "{". Each file is read and parsed once and kept until
+// it changes (its time stamp or size); a file larger than 64 MiB or with a line longer than
+// 64 KiB is refused with a message.
 
 #include <filesystem>
 #include <optional>
@@ -28,6 +30,9 @@ enum class SectionStatus {
     MissingFile,  // the file cannot be opened: error message, nothing shown
     FormatError,  // empty body line, end of file inside the section, or undecodable bytes
 };
+
+// How many times a section file has been read and parsed in this process (the cache's tests).
+int sectionFileParses();
 
 // Caption of the messages below.
 inline constexpr std::string_view kSectionErrorCaption = "鑑定文の読み込み";

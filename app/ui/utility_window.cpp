@@ -187,13 +187,27 @@ void TUtyForm1::databasebunsyoClick() {
     if (path.isEmpty()) return;
     DataEntryPage& page = *main_.entryPage();
     page.commitPendingEdits();
+    Table& table = *page.table();
+    if (const std::string why = csvPathProblem(path.toStdString(), table.file(), false);
+        !why.empty()) {
+        notifier_.error(why);
+        return;
+    }
     std::string error;
+    CsvExportReport report;
     bool ok = false;
     {
         const WaitCursor wait;
-        ok = exportClientsCsv(*page.table(), path.toStdString(), &error);
+        ok = exportClientsCsv(table, path.toStdString(), &error, CsvEncoding::ShiftJis, &report);
+    }
+    if (!ok && report.notShiftJis) {
+        // Names without a Shift-JIS form: the whole table can still be written as UTF-8.
+        if (!notifier_.ask(error + "\n\nUTF-8（BOM付き）のファイルとして書き出しますか？")) return;
+        const WaitCursor wait;
+        ok = exportClientsCsv(table, path.toStdString(), &error, CsvEncoding::Utf8WithBom, &report);
     }
     if (!ok) {
+        // Nothing was written: the old file stays, and so does the program.
         notifier_.error(error);
         return;
     }
@@ -208,34 +222,52 @@ void TUtyForm1::SpeedButton1Click() {
     DataEntryPage& page = *main_.entryPage();
     page.commitPendingEdits();
     Table& table = *page.table();
+    if (const std::string why = csvPathProblem(path.toStdString(), table.file(), true);
+        !why.empty()) {
+        notifier_.error(why);
+        return;
+    }
     CsvImportReport report;
     std::string error;
-    bool stopped = false;
     bool ok = false;
     {
         const WaitCursor wait;
         auto progress = makeProgress(this, u8("ＣＳＶファイルを取り込んでいます…"), 0);
-        ok = importClientsCsv(table, path.toStdString(), report, &error, [&](int done, int total) {
+        CsvImportOptions options;
+        options.keepInvalid = [&](const std::vector<std::string>& invalid) {
+            return notifier_.ask(
+                "生年月日・時刻・性別が正しくない行が" + std::to_string(invalid.size()) +
+                "行あります。" + listed(invalid, "行") +
+                "\n\nこれらの行も入力のまま取り込みますか？（いいえ：これらの行は取り込みません）");
+        };
+        options.progress = [&](int done, int total) {
             if (progress->maximum() != total) progress->setMaximum(total);
             if (done < total) progress->setValue(done);
-            stopped = stopped || progress->wasCanceled();
-            return !stopped;
-        });
+            return !progress->wasCanceled();
+        };
+        ok = importClientsCsv(table, path.toStdString(), report, &error, options);
         progress->reset();
     }
     page.reloadFromTable();
     if (!ok) {
+        // All or nothing: the table is as it was before the import.
         notifier_.error(error);
         return;
     }
     std::string summary = "取り込んだお客様：" + std::to_string(report.imported) + "件";
-    if (stopped) summary += "\n途中で中止しました。それまでに読んだ行は取り込まれています。";
+    if (report.keptInvalid > 0) {
+        summary +=
+            "（値が正しくないまま取り込んだお客様 " + std::to_string(report.keptInvalid) + "件）";
+    }
     if (!report.problems.empty()) {
-        summary += "\n読み込めなかった行：" + std::to_string(report.problems.size()) + "行" +
+        summary += "\n取り込まなかった行：" + std::to_string(report.problems.size()) + "行" +
                    listed(report.problems, "行");
+    }
+    if (!report.notices.empty()) {
+        summary += "\nご注意：" + listed(report.notices, "件");
+    }
+    if (!report.problems.empty() || !report.notices.empty() || report.keptInvalid > 0) {
         notifier_.warn(summary);
-    } else if (stopped) {
-        notifier_.info(summary);
     }
     notifier_.info(kImportDoneText);
     endProgram();

@@ -35,12 +35,27 @@ std::vector<std::string> lines1984() {
     };
 }
 
-// A valid year whose only distinct months are December (甲子 from the 8th) and January (乙丑).
-std::vector<std::string> plainYear(const std::string& yearLine) {
+// A sound year of the given year stem (not a leap year): month pillars from February's 寅 month
+// of the year stem on, January entering on the 6th in the 巳 period, December on the 8th in the 辰
+// period, the others on the 5th; the 1st of January is 甲子. For 癸 years December is 甲子.
+std::vector<std::string> plainYear(const std::string& yearLine, int yearStem) {
+    static const int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    // 甲己 years open with 丙寅, 乙庚 戊寅, 丙辛 庚寅, 丁壬 壬寅, 戊癸 甲寅.
+    const int februaryStem = (yearStem - 1) % 5 * 2 + 3;
     std::vector<std::string> lines = {yearLine};
+    int dayStem = 1, dayBranch = 1;
     for (int m = 1; m <= 12; ++m) {
-        lines.push_back(m == 12 ? "1-1:8:5:31" : m == 1 ? "2-2:6:6:31" : "5-5:5:5:30");
-        lines.push_back("1-1:1/1-30,29");
+        const int stem = (februaryStem - 1 + m - 2 + 10) % 10 + 1;
+        const int branch = m % 12 + 1;
+        const int entryDay = m == 12 ? 8 : m == 1 ? 6 : 5;
+        const int entryBranch = m == 1 ? 6 : 5;
+        const int days = lengths[m - 1];
+        lines.push_back(std::to_string(stem) + "-" + std::to_string(branch) + ":" +
+                        std::to_string(entryDay) + ":" + std::to_string(entryBranch) + ":" +
+                        std::to_string(days));
+        lines.push_back(std::to_string(dayStem) + "-" + std::to_string(dayBranch) + ":1/1-30,29");
+        dayStem = (dayStem - 1 + days) % 10 + 1;
+        dayBranch = (dayBranch - 1 + days) % 12 + 1;
     }
     return lines;
 }
@@ -60,9 +75,9 @@ struct Calendar {
         dir.write(std::to_string(year) + ".eto", joined(lines));
     }
     void writeDefault() {
-        write(1983, plainYear("S58:10-12"));  // 癸亥
+        write(1983, plainYear("S58:10-12", 10));  // 癸亥
         write(1984, lines1984());
-        write(1985, plainYear("S60:2-2"));  // 乙丑
+        write(1985, plainYear("S60:2-2", 2));  // 乙丑
     }
     int load(int year) { return treki.loadYearFiles(year, dir.path(), notes); }
     BirthPillars lookup(int month, int day, int timeIndex) {
@@ -187,7 +202,7 @@ TEST(PerpetualCalendarLookup, RefusesArgumentsOutOfRange) {
 
 TEST(PerpetualCalendarLoad, NeedsTheFollowingYearsFile) {
     Calendar c;
-    c.write(1983, plainYear("S58:10-12"));
+    c.write(1983, plainYear("S58:10-12", 10));
     c.write(1984, lines1984());
     EXPECT_EQ(c.load(1984), -1);
     ASSERT_EQ(c.notes.notices.size(), 1u);
@@ -206,9 +221,9 @@ TEST(PerpetualCalendarLoad, NeedsTheFollowingYearsFile) {
 TEST(PerpetualCalendarLoad, FailedSlotKeepsItsEarlierYearAndBlocksTheLookup) {
     Calendar c;
     c.writeDefault();
-    c.write(1986, plainYear("S61:3-3"));
+    c.write(1986, plainYear("S61:3-3", 3));
     ASSERT_EQ(c.load(1984), 0);
-    std::vector<std::string> broken = plainYear("S61:3-3");
+    std::vector<std::string> broken = plainYear("S61:3-3", 3);
     broken[24] = "1-1:1/1-30";  // December day line without ","
     c.write(1986, broken);
     EXPECT_EQ(c.load(1985), -1);
@@ -227,8 +242,8 @@ TEST(PerpetualCalendarLoad, FailedSlotKeepsItsEarlierYearAndBlocksTheLookup) {
 
 TEST(PerpetualCalendarLoad, BirthYearsUpTo1921ReadOnlyTheirOwnAndTheNextYear) {
     Calendar c;
-    c.write(1921, plainYear("T10:8-10"));  // 辛酉
-    c.write(1922, plainYear("T11:9-11"));  // 壬戌
+    c.write(1921, plainYear("T10:8-10", 8));  // 辛酉
+    c.write(1922, plainYear("T11:9-11", 9));  // 壬戌
     EXPECT_EQ(c.load(1921), 0) << "no 1920.eto needed";
     EXPECT_TRUE(c.notes.empty());
     EXPECT_EQ(c.treki.slotFileYear(1), 0);
@@ -241,20 +256,20 @@ TEST(PerpetualCalendarLoad, BirthYearsUpTo1921ReadOnlyTheirOwnAndTheNextYear) {
     // 1922 already needs 1921, and 1923.
     EXPECT_EQ(c.load(1922), -1);
     EXPECT_EQ(c.notes.lastText(), "万暦データファイル：" + c.path(1923) + "not found ?");
-    c.write(1923, plainYear("T12:10-12"));
+    c.write(1923, plainYear("T12:10-12", 10));
     c.notes.notices.clear();
     ASSERT_EQ(c.load(1922), 0);
-    // 1922-01-10 is after January's entry (6th): 1922's January month, 1921's year pillar.
+    // 1922-01-10 is after January's entry (6th): 1922's January month (辛丑), 1921's year pillar.
     EXPECT_EQ(c.lookup(1, 10, 4).year, P(8, 10));
-    EXPECT_EQ(c.lookup(1, 10, 4).month, P(2, 2));
-    EXPECT_EQ(c.lookup(1, 5, 4).month, P(1, 1)) << "1921 December";
+    EXPECT_EQ(c.lookup(1, 10, 4).month, P(8, 2));
+    EXPECT_EQ(c.lookup(1, 5, 4).month, P(7, 1)) << "1921 December, 庚子";
 }
 
 TEST(PerpetualCalendarLoad, AcceptsLineEndingsAndABom) {
     Calendar c;
     c.writeDefault();
     c.dir.write("1984.eto", "\xEF\xBB\xBF" + joined(lines1984(), "\n") + "\n\n");
-    c.dir.write("1985.eto", joined(plainYear("S60:2-2"), "\r"));
+    c.dir.write("1985.eto", joined(plainYear("S60:2-2", 2), "\r"));
     EXPECT_EQ(c.load(1984), 0) << c.notes.lastText();
     EXPECT_EQ(c.treki.slot(2).eraName, "昭和");
     EXPECT_EQ(c.treki.slot(2).eraYear, 59);
@@ -384,11 +399,51 @@ TEST(PerpetualCalendarFaultOrder, MissingAndSurplusPairs) {
 TEST(PerpetualCalendarFaultOrder, DayMessagesNameTheSlot) {
     Calendar c;
     c.writeDefault();
-    std::vector<std::string> next = plainYear("S60:2-2");
+    std::vector<std::string> next = plainYear("S60:2-2", 2);
     next[6] = "1-0:1/1-30,29";  // March day line of the year after
     c.write(1985, next);
     EXPECT_EQ(c.load(1984), -1);
     EXPECT_EQ(c.notes.lastText(), "1-0:1/1-30,29Yno : 3日データ異常 １２支 err： 0");
+}
+
+// Files that are well formed line by line but not as a year: each is refused with the message of
+// the line where the year stops making sense, instead of giving wrong pillars.
+TEST(PerpetualCalendarLoad, MonthsAndDaysMustFollowOneAnotherThroughTheYear) {
+    struct Case {
+        const char* name;
+        void (*edit)(std::vector<std::string>&);
+        const char* message;
+    };
+    const Case cases[] = {
+        {"March and November month lines swapped",
+         [](std::vector<std::string>& l) { std::swap(l[5], l[21]); },
+         "2-12:7:6:30月データ異常 月柱の順 err： 2-12"},
+        {"February not the 寅 month of the year stem",
+         [](std::vector<std::string>& l) { l[0] = "S59:2-1"; },
+         "3-3:4:12:29月データ異常 月柱の順 err： 3-3"},
+        {"entry day after the month's end",
+         [](std::vector<std::string>& l) { l[7] = "5-5:31:9:30"; },
+         "5-5:31:9:30月データ異常 節入り日 err： 31"},
+        {"entry day 0", [](std::vector<std::string>& l) { l[1] = "2-2:0:7:31"; },
+         "2-2:0:7:31月データ異常 節入り日 err： 0"},
+        {"April with 31 days", [](std::vector<std::string>& l) { l[7] = "5-5:4:9:31"; },
+         "5-5:4:9:31月データ異常 日数 err： 31"},
+        {"June and July day lines swapped",
+         [](std::vector<std::string>& l) { std::swap(l[12], l[14]); },
+         "3-9:6/3-29,30Yno : 2日データ異常 日柱の順 err： 3-9"},
+    };
+    for (const Case& c : cases) {
+        Calendar cal;
+        cal.writeDefault();
+        std::vector<std::string> lines = lines1984();
+        c.edit(lines);
+        cal.write(1984, lines);
+        EXPECT_EQ(cal.load(1984), -1) << c.name;
+        ASSERT_EQ(cal.notes.notices.size(), 1u) << c.name;
+        EXPECT_EQ(cal.notes.lastText(), c.message) << c.name;
+        BirthPillars p;
+        EXPECT_FALSE(cal.treki.lookupBirthPillars(3, 10, 0, p)) << c.name;
+    }
 }
 
 }  // namespace

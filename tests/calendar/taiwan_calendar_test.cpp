@@ -99,6 +99,41 @@ TEST(TaiwanFile, AtMost500LinesWithTheNotice) {
     expectDate(t, 1923, 11, 8, 10, 1, -1);
 }
 
+// A mistyped line or an empty file used to be passed over in silence while the answer changed.
+TEST(TaiwanFile, UnreadableLinesAndEmptyFilesAreTold) {
+    struct Case {
+        const char* name;
+        std::string text;
+        std::vector<std::string> told;  // texts each notice must contain, in order
+        std::size_t rows;
+    };
+    const Case cases[] = {
+        {"a letter O for a zero",
+         "1923/11/08,10/01,30,h\r\n1923/12/O8,11/01,29,h\r\n1924/01/06,12/01,30,h\r\n",
+         {"2行目: 1923/12/O8,11/01,29,h"},
+         2},
+        {"two bad lines, numbered",
+         "x\r\n1923/11/08,10/01,30,h\r\n\r\n1923/11/08,13/01,30,h\r\n",
+         {"1行目: x\n4行目: 1923/11/08,13/01,30,h"},
+         1},
+        {"an empty file", "", {"使える月がありません"}, 0},
+        {"nothing readable", "garbage\r\n", {"1行目: garbage", "使える月がありません"}, 0},
+        {"all well", "1923/11/08,10/01,30,h\r\n", {}, 1},
+    };
+    for (const Case& c : cases) {
+        testing::TempDir dir;
+        dir.write("QrekiTaiwan.txt", *utf8ToCp932(c.text));
+        RecordingNotifier n;
+        const TaiwanTable t = loadTaiwanFile(AppPaths(dir.path()), n);
+        EXPECT_EQ(t.rows.size(), c.rows) << c.name;
+        ASSERT_EQ(n.notices.size(), c.told.size()) << c.name;
+        for (std::size_t i = 0; i < c.told.size(); ++i) {
+            EXPECT_NE(n.notices[i].text.find(c.told[i]), std::string::npos)
+                << c.name << ": " << n.notices[i].text;
+        }
+    }
+}
+
 TEST(TaiwanFile, MissingFileGivesItsNoticeAndAnEmptyTable) {
     testing::TempDir dir;
     RecordingNotifier n;
@@ -228,9 +263,12 @@ TEST(TaiwanFile, ThousandsOfMutatedAndTruncatedFilesFailOrSucceedCleanly) {
             dir.write(kTaiwanFileName, bytes);
             RecordingNotifier n;
             t = loadTaiwanFile(paths, n);
-            for (const Notice& notice : n.notices) {
-                ASSERT_EQ(notice.text, kTaiwanFileTooLongMessage);
-            }
+            // The file's length, its unreadable lines and an empty file are each told once.
+            const std::size_t expected = (t.truncated ? 1u : 0u) +
+                                         (t.skippedLines.empty() ? 0u : 1u) +
+                                         (t.rows.empty() ? 1u : 0u);
+            ASSERT_EQ(n.notices.size(), expected);
+            if (t.truncated) ASSERT_EQ(n.notices[0].text, kTaiwanFileTooLongMessage);
         } else {
             t = parseTaiwanBytes(bytes);
         }

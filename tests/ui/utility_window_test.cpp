@@ -104,7 +104,13 @@ TEST_F(UtilityWindowTest, ImportIntoAnEmptyTableGivesBackTheExportedFile) {
     ASSERT_EQ(page()->gridModel()->rowCount(), 0);
     press("SpeedButton1");
     EXPECT_EQ(dialogs.back(), TUtyForm1::FileDialog::OpenCsv);
-    ASSERT_EQ(notifier.notices.size(), 1u);
+    // The client dated 1990/13/40 is asked about (kept: the answer is yes) and counted.
+    ASSERT_EQ(notifier.notices.size(), 3u);
+    EXPECT_EQ(notifier.notices[0].kind, NoticeKind::Question);
+    EXPECT_NE(notifier.notices[0].text.find("6行目"), std::string::npos)
+        << notifier.notices[0].text;
+    EXPECT_NE(notifier.notices[0].text.find("1990/13/40"), std::string::npos);
+    EXPECT_EQ(notifier.notices[1].kind, NoticeKind::Warning);
     EXPECT_EQ(notifier.lastText(), kImportDoneText);
     EXPECT_TRUE(programEnded());
     const auto rows = storedClients(tableFile(1));
