@@ -88,7 +88,8 @@ void memoButtons(KeyCollector& c) {
         c.table("AIメモ・性格", memoButtonKey(MemoButton::Character, ReadingMode::General, chart));
         for (int b = 0; b <= kBranchesTried; ++b) {
             chart.monthPillar.branch = static_cast<Branch>(b);
-            c.table("AIメモ・調候", memoButtonKey(MemoButton::Climate, ReadingMode::General, chart));
+            c.table("AIメモ・調候",
+                    memoButtonKey(MemoButton::Climate, ReadingMode::General, chart));
         }
     }
     const std::pair<ReadingMode, const char*> modes[] = {{ReadingMode::Professional, "プロ用"},

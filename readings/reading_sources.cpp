@@ -160,7 +160,8 @@ SixtySource parseSixtySource(std::string_view text) {
         s.line = r.line;
         s.sex = r.key1;
         if (s.sex != "男" && s.sex != "女") {
-            out.problems.push_back({r.line, "性別「" + r.key1 + "」は 男 か 女 で書いてください", true});
+            out.problems.push_back(
+                {r.line, "性別「" + r.key1 + "」は 男 か 女 で書いてください", true});
         }
         const bool digits = !r.key2.empty() && r.key2.size() <= 2 &&
                             r.key2.find_first_not_of("0123456789") == std::string::npos;

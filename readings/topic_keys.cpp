@@ -106,9 +106,9 @@ std::optional<PassageKey> spiritCompatibilityKey(int clientDayStem, int partnerD
 
 std::optional<PassageKey> conductCompatibilityKey(int clientMonthTenGod, int partnerMonthTenGod) {
     if (!isTenGod(clientMonthTenGod) || !isTenGod(partnerMonthTenGod)) return std::nullopt;
-    return PassageKey{std::string(kFamilyConductCompatibility),
-                      std::string(tenGodName(clientMonthTenGod)) +
-                          std::string(tenGodName(partnerMonthTenGod))};
+    return PassageKey{
+        std::string(kFamilyConductCompatibility),
+        std::string(tenGodName(clientMonthTenGod)) + std::string(tenGodName(partnerMonthTenGod))};
 }
 
 std::optional<PassageKey> medicineStemKey(int stem) {

@@ -20,11 +20,11 @@ inline constexpr std::string_view kFamilyMedicine = "中医学";
 
 // The marriage and work passages keyed by the day stem, written "1" .. "10".
 enum class DayStemTopic {
-    RuinousPartner,   // 結婚1: the partner who spoils you, the ideal partner
-    SpiritualLove,    // 性愛精神
-    MarriageTiming,   // 結婚時期: holds the ten year placeholders
-    BusinessPerson,   // 仕事1
-    WorkFuture,       // 未来1: holds the ten year placeholders
+    RuinousPartner,  // 結婚1: the partner who spoils you, the ideal partner
+    SpiritualLove,   // 性愛精神
+    MarriageTiming,  // 結婚時期: holds the ten year placeholders
+    BusinessPerson,  // 仕事1
+    WorkFuture,      // 未来1: holds the ten year placeholders
 };
 // Those keyed by the day pillar's twelve stage, written "1" .. "12".
 enum class DayStageTopic {

@@ -13,8 +13,8 @@
 // in the order given; a key already held by an earlier source keeps its first passage.
 
 #include <cstdio>
-#include <optional>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,11 +45,24 @@ void removeTable(const fs::path& db) {
     fs::remove(fs::path(db.string() + "-shm"), ec);
 }
 
-// True when the table must be built again from its source.
-bool needsRebuild(const std::vector<fs::path>& sources, const fs::path& db,
-                  ReadingTableKind kind) {
+// The names of the sources a table was last built from, kept beside it, so that a source added
+// or taken away rebuilds the table even when every file is older than the table.
+fs::path sourceListPath(const fs::path& db) {
+    return db.parent_path() / ("." + db.filename().string() + ".sources");
+}
+
+std::string sourceList(const std::vector<fs::path>& sources) {
+    std::string out;
+    for (const auto& s : sources) out += s.filename().string() + "\n";
+    return out;
+}
+
+// True when the table must be built again from its sources.
+bool needsRebuild(const std::vector<fs::path>& sources, const fs::path& db, ReadingTableKind kind) {
     std::error_code ec;
     if (!fs::exists(db, ec)) return true;
+    const auto listed = readFileBytes(sourceListPath(db));
+    if (!listed || *listed != sourceList(sources)) return true;
     const auto dbTime = fs::last_write_time(db, ec);
     if (ec) return true;
     for (const auto& source : sources) {
@@ -121,6 +134,10 @@ int buildTable(const std::vector<fs::path>& sources, const fs::path& db, Reading
     fs::rename(staging, db, ec);
     if (ec) {
         std::fprintf(stderr, "make_reading_tables: %s\n", ec.message().c_str());
+        return 1;
+    }
+    if (!writeFileAtomically(sourceListPath(db), sourceList(sources))) {
+        std::fprintf(stderr, "make_reading_tables: cannot write %s\n", sourceListPath(db).c_str());
         return 1;
     }
     std::printf("%s built from %s\n", db.filename().c_str(), names(sources).c_str());
@@ -196,7 +213,9 @@ int main(int argc, char** argv) {
     if (args.size() == 3 && args[0] == "imagery") {
         return buildTable(
             {args[1]}, args[2], ReadingTableKind::AnnualImagery,
-            [](const std::vector<fs::path>& s) { return parseSource(s.front(), parseImagerySource); },
+            [](const std::vector<fs::path>& s) {
+                return parseSource(s.front(), parseImagerySource);
+            },
             [](Table& t, const ImagerySource& s, std::string* e) {
                 return fillImageryTable(t, s, e);
             });

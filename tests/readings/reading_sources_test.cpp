@@ -95,9 +95,8 @@ TEST(SixtySource, RecordsCarryTheSexAndAPillarNumberThatMatchesItsName) {
 
     const char* faulty[] = {
         "@男性\t1\t甲子\n文。\n",  // the sex is 男 or 女
-        "@男\t61\n文。\n",          // numbers run 1..60
-        "@女\t0\n文。\n",
-        "@女\t一\n文。\n",
+        "@男\t61\n文。\n",         // numbers run 1..60
+        "@女\t0\n文。\n",         "@女\t一\n文。\n",
         "@男\t2\t甲子\n文。\n",  // 2 is 乙丑
     };
     for (const char* text : faulty) {

@@ -32,21 +32,19 @@ void expectKeys(const std::vector<KeyCase>& cases) {
 TEST(TopicKeys, MarriageAndWorkKeysAreDecimalNumbersWithoutLeadingZeros) {
     expectKeys({
         {"甲 ideal partner", dayStemTopicKey(DayStemTopic::RuinousPartner, 1), "結婚1", "1"},
-        {"癸 marriage timing", dayStemTopicKey(DayStemTopic::MarriageTiming, 10), "結婚時期",
-         "10"},
+        {"癸 marriage timing", dayStemTopicKey(DayStemTopic::MarriageTiming, 10), "結婚時期", "10"},
         {"丙 spiritual love", dayStemTopicKey(DayStemTopic::SpiritualLove, 3), "性愛精神", "3"},
         {"壬 business person", dayStemTopicKey(DayStemTopic::BusinessPerson, 9), "仕事1", "9"},
         {"己 work future", dayStemTopicKey(DayStemTopic::WorkFuture, 6), "未来1", "6"},
         {"day stem 0", dayStemTopicKey(DayStemTopic::WorkFuture, 0), nullptr, nullptr},
         {"day stem 11", dayStemTopicKey(DayStemTopic::RuinousPartner, 11), nullptr, nullptr},
-        {"養 physical love", dayStageTopicKey(DayStageTopic::PhysicalLove, 12), "性愛肉体",
-         "12"},
+        {"養 physical love", dayStageTopicKey(DayStageTopic::PhysicalLove, 12), "性愛肉体", "12"},
         {"長生 money sense", dayStageTopicKey(DayStageTopic::MoneySense, 1), "金銭感覚", "1"},
         {"stage 13", dayStageTopicKey(DayStageTopic::MoneySense, 13), nullptr, nullptr},
-        {"正官 employee", monthTenGodTopicKey(MonthTenGodTopic::EmployeeAptitude, kSeikan),
-         "仕事2", "9"},
-        {"印綬 independence", monthTenGodTopicKey(MonthTenGodTopic::Independence, kInju),
-         "独立1", "10"},
+        {"正官 employee", monthTenGodTopicKey(MonthTenGodTopic::EmployeeAptitude, kSeikan), "仕事2",
+         "9"},
+        {"印綬 independence", monthTenGodTopicKey(MonthTenGodTopic::Independence, kInju), "独立1",
+         "10"},
         {"ten god 0", monthTenGodTopicKey(MonthTenGodTopic::Independence, 0), nullptr, nullptr},
     });
 }
@@ -61,10 +59,9 @@ TEST(TopicKeys, AfterMarriageReadsTheTableOfTheClientsSex) {
 }
 
 TEST(TopicKeys, TenGodGroupsPairTheSiblingGods) {
-    const std::pair<int, int> groups[] = {{kHiken, 1},   {kGouzai, 1},  {kShokujin, 2},
-                                          {kShoukan, 2}, {kHenzai, 3},  {kSeizai, 3},
-                                          {kHenkan, 4},  {kSeikan, 4},  {kHenin, 5},
-                                          {kInju, 5},    {0, 0},        {11, 0}};
+    const std::pair<int, int> groups[] = {{kHiken, 1},  {kGouzai, 1}, {kShokujin, 2}, {kShoukan, 2},
+                                          {kHenzai, 3}, {kSeizai, 3}, {kHenkan, 4},   {kSeikan, 4},
+                                          {kHenin, 5},  {kInju, 5},   {0, 0},         {11, 0}};
     for (const auto& [god, group] : groups) EXPECT_EQ(tenGodGroup(god), group) << god;
 }
 

@@ -19,10 +19,9 @@ namespace fs = std::filesystem;
 const fs::path kReadings = fs::path(SUIMEI_SOURCE_DIR) / "data" / "readings";
 
 // The families whose windows fill "＠ｉ", and of them those that fill the ten year placeholders.
-const std::set<std::string> kNameFilled = {"結婚1",   "性愛精神", "性愛肉体", "結婚後M",
-                                           "結婚後F", "結婚時期", "仕事1",    "仕事2",
-                                           "独立1",   "未来1",    "能力総合1", "金銭感覚",
-                                           "能力レベル"};
+const std::set<std::string> kNameFilled = {
+    "結婚1", "性愛精神", "性愛肉体", "結婚後M",   "結婚後F",  "結婚時期",  "仕事1",
+    "仕事2", "独立1",    "未来1",    "能力総合1", "金銭感覚", "能力レベル"};
 const std::set<std::string> kYearFilled = {"結婚時期", "未来1"};
 
 std::vector<fs::path> topicSources() {
@@ -94,7 +93,9 @@ TEST(TopicPassages, PlaceholdersAreOnlyThoseTheirWindowFills) {
             }
             const Placeholders p = placeholdersIn(memo);
             EXPECT_TRUE(p.unknown.empty()) << p.unknown.front();
-            if (p.name) EXPECT_TRUE(kNameFilled.count(r.key1));
+            if (p.name) {
+                EXPECT_TRUE(kNameFilled.count(r.key1));
+            }
             if (kYearFilled.count(r.key1)) {
                 EXPECT_GE(p.years, 4);
             } else {
