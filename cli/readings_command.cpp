@@ -18,6 +18,8 @@ const char* storeName(PassageStore store) {
             return "section";
         case PassageStore::AnnualImagery:
             return "imagery";
+        case PassageStore::SixtyPillars:
+            return "sixty";
     }
     return "";
 }

@@ -9,6 +9,7 @@
 #include "readings/passage_table.h"
 #include "readings/reading_keys.h"
 #include "readings/section_file.h"
+#include "readings/topic_keys.h"
 
 namespace suimei {
 
@@ -67,6 +68,114 @@ void socialReadings(KeyCollector& c, ReadingMode mode, KeyPillar pillar,
     }
 }
 
+// The AI memo's passage buttons, formed from a chart record set to every value they read.
+void memoButtons(KeyCollector& c) {
+    Tmandata chart;
+    const std::pair<MemoButton, const char*> byStage[] = {
+        {MemoButton::InnerSocial, "AIメモ・社会運の内面"},
+        {MemoButton::WorkplacePsychology, "AIメモ・職場環境心理"},
+        {MemoButton::SpouseAttitude, "AIメモ・配偶者への態度"}};
+    for (int st = 0; st <= kStagesTried; ++st) {
+        chart.yearPillar.dayMasterStage = static_cast<std::uint8_t>(st);
+        chart.monthPillar.dayMasterStage = static_cast<std::uint8_t>(st);
+        chart.dayPillar.dayMasterStage = static_cast<std::uint8_t>(st);
+        for (const auto& [button, reader] : byStage) {
+            c.table(reader, memoButtonKey(button, ReadingMode::General, chart));
+        }
+    }
+    for (int s = 0; s <= kStemsTried; ++s) {
+        chart.dayPillar.stem = static_cast<Stem>(s);
+        c.table("AIメモ・性格", memoButtonKey(MemoButton::Character, ReadingMode::General, chart));
+        for (int b = 0; b <= kBranchesTried; ++b) {
+            chart.monthPillar.branch = static_cast<Branch>(b);
+            c.table("AIメモ・調候",
+                    memoButtonKey(MemoButton::Climate, ReadingMode::General, chart));
+        }
+    }
+    const std::pair<ReadingMode, const char*> modes[] = {{ReadingMode::Professional, "プロ用"},
+                                                         {ReadingMode::General, "一般用"}};
+    for (int stem = 0; stem <= kStemsTried; ++stem) {
+        chart.yearPillar.stem = static_cast<Stem>(stem);
+        chart.monthPillar.stem = static_cast<Stem>(stem);
+        for (int god = 0; god <= kTenGodsTried; ++god) {
+            chart.yearPillar.stemTenGod = static_cast<std::uint8_t>(god);
+            chart.monthPillar.stemTenGod = static_cast<std::uint8_t>(god);
+            for (int favoured = 0; favoured <= 5; ++favoured) {
+                chart.favourable1 = favoured;
+                for (int level = 0; level <= 5; ++level) {
+                    for (auto& r : chart.elementRank) r = level;
+                    for (const auto& [mode, name] : modes) {
+                        c.table(std::string("AIメモ・社会運の外面（") + name + "）",
+                                memoButtonKey(MemoButton::OuterSocial, mode, chart));
+                        c.table(std::string("AIメモ・職場環境の能力（") + name + "）",
+                                memoButtonKey(MemoButton::WorkplaceAbility, mode, chart));
+                    }
+                }
+            }
+        }
+    }
+}
+
+// The compatibility, marriage, work and medicine readings.
+void topicReadings(KeyCollector& c) {
+    for (int a = 0; a <= kStemsTried; ++a) {
+        for (int b = 0; b <= kStemsTried; ++b) {
+            c.table("相性・日干同士", spiritCompatibilityKey(a, b));
+        }
+    }
+    for (int a = 0; a <= kTenGodsTried; ++a) {
+        for (int b = 0; b <= kTenGodsTried; ++b) {
+            c.table("相性・月干の通変星", conductCompatibilityKey(a, b));
+        }
+    }
+    const std::pair<DayStemTopic, const char*> byStem[] = {
+        {DayStemTopic::RuinousPartner, "結婚・ダメにする異性"},
+        {DayStemTopic::SpiritualLove, "結婚・精神面の性と愛"},
+        {DayStemTopic::MarriageTiming, "結婚・今後10年の結婚"},
+        {DayStemTopic::BusinessPerson, "仕事・ビジネスマンの性格"},
+        {DayStemTopic::WorkFuture, "仕事・今後10年の仕事"}};
+    for (const auto& [topic, reader] : byStem) {
+        for (int s = 0; s <= kStemsTried; ++s) c.table(reader, dayStemTopicKey(topic, s));
+    }
+    const std::pair<MonthTenGodTopic, const char*> byGod[] = {
+        {MonthTenGodTopic::EmployeeAptitude, "仕事・サラリーマンの適性"},
+        {MonthTenGodTopic::Independence, "仕事・独立の適性"}};
+    for (const auto& [topic, reader] : byGod) {
+        for (int g = 0; g <= kTenGodsTried; ++g) c.table(reader, monthTenGodTopicKey(topic, g));
+    }
+    for (int st = 0; st <= kStagesTried; ++st) {
+        c.table("結婚・肉体面の性と愛", dayStageTopicKey(DayStageTopic::PhysicalLove, st));
+    }
+    for (const char sex : {'M', 'F', '\0'}) {
+        for (int st = 0; st <= kStagesTried; ++st) {
+            c.table("結婚・結婚した後", afterMarriageKey(sex, st));
+        }
+    }
+    for (int y = 0; y <= kTenGodsTried; ++y) {
+        for (int m = 0; m <= kTenGodsTried; ++m) {
+            c.table("仕事・能力診断", abilityOverallKey(y, m));
+        }
+    }
+    for (int st = 0; st <= kStagesTried; ++st) {
+        c.table("仕事・能力診断", dayStageTopicKey(DayStageTopic::MoneySense, st));
+    }
+    for (int g = 0; g <= kTenGodsTried; ++g) c.table("仕事・能力診断", abilityLevelKey(g));
+    for (int s = 0; s <= kStemsTried; ++s) c.table("中医学・十干別", medicineStemKey(s));
+    for (int i = -1; i <= static_cast<int>(kMedicineSymptoms.size()); ++i) {
+        c.table("中医学・症状", medicineSymptomKey(i));
+    }
+    for (const char sex : {'M', 'F', '\0'}) {
+        for (int s = 0; s <= kStemsTried; ++s) {
+            for (int b = 0; b <= kBranchesTried; ++b) {
+                if (const auto key = sixtyPillarKey(sex, s, b)) {
+                    c.add("六十干支", PassageStore::SixtyPillars, kSixtyPillarTableFile, key->sex,
+                          std::to_string(key->number));
+                }
+            }
+        }
+    }
+}
+
 }  // namespace
 
 std::vector<FormableKey> formableReadingKeys() {
@@ -119,6 +228,8 @@ std::vector<FormableKey> formableReadingKeys() {
                   std::string(stemName(day)), std::string(stemName(year)));
         }
     }
+    memoButtons(c);
+    topicReadings(c);
     return c.take();
 }
 
@@ -141,6 +252,11 @@ CoverageReport checkReadingCoverage(const AppPaths& paths) {
                                 readingTableDef(ReadingTableKind::AnnualImagery), &imageryError)) {
         imagery = loadAnnualImagery(*t);
     }
+
+    std::string sixtyError;
+    std::unique_ptr<Table> sixty =
+        Table::open(readingTablePath(paths, ReadingTableKind::SixtyPillars),
+                    readingTableDef(ReadingTableKind::SixtyPillars), false, &sixtyError);
 
     auto gap = [&](const FormableKey& k, std::string why) {
         report.gaps.push_back({k, std::move(why)});
@@ -195,6 +311,19 @@ CoverageReport checkReadingCoverage(const AppPaths& paths) {
                         empty += std::string(empty.empty() ? "" : " ") + name;
                 }
                 if (!empty.empty()) gap(k, "空の欄: " + empty);
+                break;
+            }
+            case PassageStore::SixtyPillars: {
+                if (!sixty) {
+                    gap(k, sixtyError);
+                    break;
+                }
+                std::vector<std::string> lines;
+                if (!lookupSixtyPillar(*sixty, k.key1, std::stoi(k.key2), lines)) {
+                    gap(k, "文章がありません");
+                } else if (lines.empty()) {
+                    gap(k, "文章が空です");
+                }
                 break;
             }
         }

@@ -14,12 +14,13 @@ enum class PassageStore {
     Table,          // the passage table: key1 / key2
     SectionFile,    // a sectioned file: key2 is the {section} key, key1 is empty
     AnnualImagery,  // kouun.db: key1 day-stem name, key2 year-stem name (the row's position)
+    SixtyPillars,   // sixty.DB: key1 the sex 男 or 女, key2 the day pillar's number "1" .. "60"
 };
 
 struct FormableKey {
     std::string readers;  // the readers that form the key, joined by "、"
     PassageStore store = PassageStore::Table;
-    std::string file;  // "kanteibun1.db", "nentxt.txt", "kouun.db", ...
+    std::string file;  // "kanteibun1.db", "nentxt.txt", "kouun.db", "sixty.DB", ...
     std::string key1;
     std::string key2;
 };

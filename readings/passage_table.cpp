@@ -118,6 +118,31 @@ std::vector<std::string> PassageTable::lookupLines(std::string_view k1, std::str
     return lines;
 }
 
+bool lookupSixtyPillar(Table& table, std::string_view sex, int number,
+                       std::vector<std::string>& target) {
+    const std::string wanted = std::to_string(number);
+    bool found = false;
+    std::string memo;
+    table.setActiveIndex("");
+    table.forEach([&](const Record& r) {
+        const auto sexIt = r.find("sex");
+        const auto noIt = r.find("no");
+        if (sexIt == r.end() || noIt == r.end() || sexIt->second != sex || noIt->second != wanted) {
+            return true;
+        }
+        const auto memoIt = r.find("memo");
+        if (memoIt != r.end()) memo = memoIt->second;
+        found = true;
+        return false;
+    });
+    if (!found) return false;
+    for (auto& line : splitLines(memo)) {
+        if (line.empty()) break;
+        target.push_back(std::move(line));
+    }
+    return true;
+}
+
 AnnualImagery loadAnnualImagery(Table& table) {
     AnnualImagery out;
     const std::string savedIndex = table.activeIndex();

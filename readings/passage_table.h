@@ -62,6 +62,12 @@ class PassageTable {
     std::function<void(bool)> displayControl_;
 };
 
+// The sixty-pillar reading: walks sixty.DB from its first record and appends to `target` the
+// passage of the first record with `sex` ("男" or "女") and `no` = `number` (1..60), line by line,
+// stopping at its first empty line. Returns false, appending nothing, when no record matches.
+bool lookupSixtyPillar(Table& table, std::string_view sex, int number,
+                       std::vector<std::string>& target);
+
 // The annual imagery table loaded into memory: four 10 x 10 texts indexed [day stem][year stem],
 // both 1..10 (index 0 unused and empty).
 struct AnnualImagery {

@@ -3,6 +3,7 @@
 #include <map>
 #include <set>
 
+#include "calendar/types.h"
 #include "core/text_codec.h"
 #include "readings/passage_table.h"
 
@@ -133,6 +134,53 @@ PassageSource parsePassageSource(std::string_view text) {
     return out;
 }
 
+std::vector<SourceProblem> appendPassageSource(PassageSource& merged, const PassageSource& next) {
+    std::set<std::pair<std::string, std::string>> held;
+    for (const auto& r : merged.records) held.emplace(r.key1, r.key2);
+    std::vector<SourceProblem> dropped;
+    for (const auto& r : next.records) {
+        if (!held.emplace(r.key1, r.key2).second) {
+            dropped.push_back({r.line,
+                               r.key1 + "/" + r.key2 +
+                                   " は先に読んだ原本にあるキーです（先の記録だけが使われます）",
+                               false});
+            continue;
+        }
+        merged.records.push_back(r);
+    }
+    return dropped;
+}
+
+SixtySource parseSixtySource(std::string_view text) {
+    PassageSource passages = parsePassageSource(text);
+    SixtySource out;
+    out.problems = std::move(passages.problems);
+    for (auto& r : passages.records) {
+        SixtySourceRecord s;
+        s.line = r.line;
+        s.sex = r.key1;
+        if (s.sex != "男" && s.sex != "女") {
+            out.problems.push_back(
+                {r.line, "性別「" + r.key1 + "」は 男 か 女 で書いてください", true});
+        }
+        const bool digits = !r.key2.empty() && r.key2.size() <= 2 &&
+                            r.key2.find_first_not_of("0123456789") == std::string::npos;
+        s.number = digits ? std::stoi(r.key2) : 0;
+        if (s.number < 1 || s.number > 60) {
+            out.problems.push_back({r.line, "干支番号「" + r.key2 + "」は 1 から 60 です", true});
+        } else if (!r.bun1.empty() && r.bun1 != pillarName(pillarOfSexagenary(s.number))) {
+            out.problems.push_back({r.line,
+                                    "干支番号 " + r.key2 + " は「" +
+                                        pillarName(pillarOfSexagenary(s.number)) + "」で、「" +
+                                        r.bun1 + "」ではありません",
+                                    true});
+        }
+        s.memoLines = std::move(r.memoLines);
+        out.records.push_back(std::move(s));
+    }
+    return out;
+}
+
 ImagerySource parseImagerySource(std::string_view text) {
     ImagerySource out;
     const std::vector<std::string> lines = splitLines(withoutBom(text));
@@ -187,6 +235,30 @@ bool fillPassageTable(Table& table, const PassageSource& source, std::string* er
         table.setField("bun1", r.bun1);
         table.setField("memo", memo);
         table.setField("etc", r.etc);
+        if (!table.post()) {
+            if (error) *error = table.lastError();
+            return false;
+        }
+    }
+    if (!batch.commit()) {
+        if (error) *error = table.lastError();
+        return false;
+    }
+    return true;
+}
+
+bool fillSixtyTable(Table& table, const SixtySource& source, std::string* error) {
+    Table::Batch batch(table);
+    for (const SixtySourceRecord& r : source.records) {
+        std::string memo;
+        for (std::size_t i = 0; i < r.memoLines.size(); ++i) {
+            if (i) memo += '\n';
+            memo += r.memoLines[i];
+        }
+        table.append();
+        table.setField("sex", r.sex);
+        table.setField("no", std::to_string(r.number));
+        table.setField("memo", memo);
         if (!table.post()) {
             if (error) *error = table.lastError();
             return false;

@@ -6,6 +6,10 @@
 //       memo line
 //       memo line ...                  up to the next '@' line
 //     blank lines are ignored, lines beginning with '#' are comments.
+//   data/readings/kanteibun1-*.txt further passage sources of the same form, read after
+//                                 kanteibun1.txt in name order
+//   data/readings/sixty.txt       the sixty-pillar passages in the same form:
+//       @sex<TAB>number<TAB>pillar     (男 or 女, 1..60, and the pillar's name 甲子 .. 癸亥)
 //   data/readings/kouun.tsv       a header line naming the fields (nid k01 k02 tango1 tango2 hlp1
 //                                 hlp2 etc), then one row per line, TAB-separated, 100 rows.
 //   data/text/*.txt               UTF-8 with LF, already in the section grammar; shipped as CP932
@@ -45,6 +49,27 @@ struct PassageSource {
 // earlier one (never read: the first wins), a record without a passage.
 PassageSource parsePassageSource(std::string_view text);
 
+// Appends the records of `next` (a source read after those already in `merged`) to `merged`,
+// except those whose key1 and key2 an earlier record holds: the first record keeps the key.
+// Returns a warning for each record left out, at its line in `next`.
+std::vector<SourceProblem> appendPassageSource(PassageSource& merged, const PassageSource& next);
+
+struct SixtySourceRecord {
+    int line = 0;
+    std::string sex;  // 男 or 女
+    int number = 0;   // sexagenary number 1..60
+    std::vector<std::string> memoLines;
+};
+
+struct SixtySource {
+    std::vector<SixtySourceRecord> records;
+    std::vector<SourceProblem> problems;
+};
+
+// Parses the sixty-pillar source: the passage source's grammar and its problems, and fatal too: a
+// sex other than 男 or 女, a number outside 1..60, a pillar name that is not the number's.
+SixtySource parseSixtySource(std::string_view text);
+
 struct ImagerySource {
     std::vector<Record> rows;  // by field name of the annual imagery table
     std::vector<SourceProblem> problems;
@@ -56,6 +81,7 @@ ImagerySource parseImagerySource(std::string_view text);
 
 // Appends the records in source order, memo lines joined by "\n", in one transaction.
 bool fillPassageTable(Table& table, const PassageSource& source, std::string* error = nullptr);
+bool fillSixtyTable(Table& table, const SixtySource& source, std::string* error = nullptr);
 bool fillImageryTable(Table& table, const ImagerySource& source, std::string* error = nullptr);
 
 struct SectionText {

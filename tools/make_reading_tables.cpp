@@ -1,6 +1,7 @@
 // Build step: stages the reading data in the application directory.
 //
-//   make_reading_tables passages SOURCE.txt  <app>/bun/kanteibun1.db
+//   make_reading_tables passages SOURCE.txt [MORE.txt ...] <app>/bun/kanteibun1.db
+//   make_reading_tables sixty    SOURCE.txt  <app>/bun/sixty.DB
 //   make_reading_tables imagery  SOURCE.tsv  <app>/bun/kouun.db
 //   make_reading_tables text     SOURCE.txt  <app>/NAME.txt
 //   make_reading_tables empty    <app> [passages] [imagery] [sixty] [tengen]
@@ -8,10 +9,12 @@
 // The passage tables are shipped data that the user may edit in their windows, so they are rebuilt
 // only when the source is newer than the table (or the table is missing or empty). The text files
 // are converted from UTF-8 with LF to CP932 with CRLF. "empty" creates the named tables empty when
-// they are missing and never touches an existing one.
+// they are missing and never touches an existing one. Several passage sources make one table, read
+// in the order given; a key already held by an earlier source keeps its first passage.
 
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,32 +45,74 @@ void removeTable(const fs::path& db) {
     fs::remove(fs::path(db.string() + "-shm"), ec);
 }
 
-// True when the table must be built again from its source.
-bool needsRebuild(const fs::path& source, const fs::path& db, ReadingTableKind kind) {
+// The names of the sources a table was last built from, kept beside it, so that a source added
+// or taken away rebuilds the table even when every file is older than the table.
+fs::path sourceListPath(const fs::path& db) {
+    return db.parent_path() / ("." + db.filename().string() + ".sources");
+}
+
+std::string sourceList(const std::vector<fs::path>& sources) {
+    std::string out;
+    for (const auto& s : sources) out += s.filename().string() + "\n";
+    return out;
+}
+
+// True when the table must be built again from its sources.
+bool needsRebuild(const std::vector<fs::path>& sources, const fs::path& db, ReadingTableKind kind) {
     std::error_code ec;
     if (!fs::exists(db, ec)) return true;
+    const auto listed = readFileBytes(sourceListPath(db));
+    if (!listed || *listed != sourceList(sources)) return true;
     const auto dbTime = fs::last_write_time(db, ec);
     if (ec) return true;
-    const auto sourceTime = fs::last_write_time(source, ec);
-    if (ec || sourceTime > dbTime) return true;
+    for (const auto& source : sources) {
+        const auto sourceTime = fs::last_write_time(source, ec);
+        if (ec || sourceTime > dbTime) return true;
+    }
     auto t = Table::open(db, readingTableDef(kind), false);
     return !t || t->recordCount() == 0;
 }
 
-template <typename Parse, typename Fill>
-int buildTable(const fs::path& source, const fs::path& db, ReadingTableKind kind, Parse parse,
-               Fill fill) {
-    if (!needsRebuild(source, db, kind)) {
-        std::printf("%s is up to date with %s\n", db.filename().c_str(), source.filename().c_str());
-        return 0;
-    }
+// Reads and parses one source; nullopt (its problems printed) when it cannot be used.
+template <typename Parse>
+auto parseSource(const fs::path& source, Parse parse) -> std::optional<decltype(parse(""))> {
     const auto bytes = readFileBytes(source);
     if (!bytes) {
         std::fprintf(stderr, "make_reading_tables: cannot read %s\n", source.c_str());
-        return 1;
+        return std::nullopt;
     }
-    const auto parsed = parse(*bytes);
-    if (printProblems(source, parsed.problems)) {
+    auto parsed = parse(*bytes);
+    if (printProblems(source, parsed.problems)) return std::nullopt;
+    return parsed;
+}
+
+// Passage sources read in order into one: a later record whose keys an earlier one holds is left
+// out with a warning.
+std::optional<PassageSource> parsePassageSources(const std::vector<fs::path>& sources) {
+    PassageSource merged;
+    for (const auto& source : sources) {
+        const auto parsed = parseSource(source, parsePassageSource);
+        if (!parsed) return std::nullopt;
+        printProblems(source, appendPassageSource(merged, *parsed));
+    }
+    return merged;
+}
+
+std::string names(const std::vector<fs::path>& sources) {
+    std::string out;
+    for (const auto& s : sources) out += (out.empty() ? "" : ", ") + s.filename().string();
+    return out;
+}
+
+template <typename ParseAll, typename Fill>
+int buildTable(const std::vector<fs::path>& sources, const fs::path& db, ReadingTableKind kind,
+               ParseAll parseAll, Fill fill) {
+    if (!needsRebuild(sources, db, kind)) {
+        std::printf("%s is up to date with %s\n", db.filename().c_str(), names(sources).c_str());
+        return 0;
+    }
+    const auto parsed = parseAll(sources);
+    if (!parsed) {
         std::fprintf(stderr, "make_reading_tables: %s not built\n", db.filename().c_str());
         return 1;
     }
@@ -78,7 +123,7 @@ int buildTable(const fs::path& source, const fs::path& db, ReadingTableKind kind
     {
         std::string error;
         auto table = Table::open(staging, readingTableDef(kind), true, &error);
-        if (!table || !fill(*table, parsed, &error)) {
+        if (!table || !fill(*table, *parsed, &error)) {
             std::fprintf(stderr, "make_reading_tables: %s: %s\n", staging.c_str(), error.c_str());
             return 1;
         }
@@ -91,7 +136,11 @@ int buildTable(const fs::path& source, const fs::path& db, ReadingTableKind kind
         std::fprintf(stderr, "make_reading_tables: %s\n", ec.message().c_str());
         return 1;
     }
-    std::printf("%s built from %s\n", db.filename().c_str(), source.filename().c_str());
+    if (!writeFileAtomically(sourceListPath(db), sourceList(sources))) {
+        std::fprintf(stderr, "make_reading_tables: cannot write %s\n", sourceListPath(db).c_str());
+        return 1;
+    }
+    std::printf("%s built from %s\n", db.filename().c_str(), names(sources).c_str());
     return 0;
 }
 
@@ -148,24 +197,36 @@ int createEmpty(const fs::path& appDir, const std::vector<std::string>& names) {
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.size() == 3 && args[0] == "passages") {
-        return buildTable(args[1], args[2], ReadingTableKind::Passages, parsePassageSource,
+    if (args.size() >= 3 && args[0] == "passages") {
+        const std::vector<fs::path> sources(args.begin() + 1, args.end() - 1);
+        return buildTable(sources, args.back(), ReadingTableKind::Passages, parsePassageSources,
                           [](Table& t, const PassageSource& s, std::string* e) {
                               return fillPassageTable(t, s, e);
                           });
     }
+    if (args.size() == 3 && args[0] == "sixty") {
+        return buildTable(
+            {args[1]}, args[2], ReadingTableKind::SixtyPillars,
+            [](const std::vector<fs::path>& s) { return parseSource(s.front(), parseSixtySource); },
+            [](Table& t, const SixtySource& s, std::string* e) { return fillSixtyTable(t, s, e); });
+    }
     if (args.size() == 3 && args[0] == "imagery") {
-        return buildTable(args[1], args[2], ReadingTableKind::AnnualImagery, parseImagerySource,
-                          [](Table& t, const ImagerySource& s, std::string* e) {
-                              return fillImageryTable(t, s, e);
-                          });
+        return buildTable(
+            {args[1]}, args[2], ReadingTableKind::AnnualImagery,
+            [](const std::vector<fs::path>& s) {
+                return parseSource(s.front(), parseImagerySource);
+            },
+            [](Table& t, const ImagerySource& s, std::string* e) {
+                return fillImageryTable(t, s, e);
+            });
     }
     if (args.size() == 3 && args[0] == "text") return convertText(args[1], args[2]);
     if (args.size() >= 2 && args[0] == "empty") {
         return createEmpty(args[1], std::vector<std::string>(args.begin() + 2, args.end()));
     }
     std::fprintf(stderr,
-                 "usage: make_reading_tables passages|imagery|text SOURCE TARGET\n"
+                 "usage: make_reading_tables passages SOURCE [SOURCE ...] TARGET\n"
+                 "       make_reading_tables sixty|imagery|text SOURCE TARGET\n"
                  "       make_reading_tables empty APP_DIR [passages] [imagery] [sixty] "
                  "[tengen]\n");
     return 2;

@@ -1,5 +1,6 @@
-# The reading data: the passage table and the annual imagery table built from their readable
-# sources in data/readings/, the sixty-pillar and conception-day tables created empty when missing,
+# The reading data: the passage table, the sixty-pillar table and the annual imagery table built
+# from their readable sources in data/readings/ (the passage table from kanteibun1.txt followed by
+# every kanteibun1-*.txt in name order), the conception-day table created empty when missing,
 # and the sectioned reading files of data/text/ converted to CP932 with CRLF. A source that has not
 # been written yet is skipped with a message (its table is then created empty).
 add_executable(make_reading_tables ${CMAKE_CURRENT_SOURCE_DIR}/make_reading_tables.cpp)
@@ -14,19 +15,27 @@ file(GLOB READING_TABLE_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/readi
 file(GLOB READING_TEXT_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/text/*.txt)
 
 set(reading_outputs)
-set(reading_empty_tables sixty tengen)
-foreach(pair "passages:kanteibun1.txt:kanteibun1.db" "imagery:kouun.tsv:kouun.db")
+file(GLOB PASSAGE_TOPIC_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/readings/kanteibun1-*.txt)
+list(SORT PASSAGE_TOPIC_SOURCES)
+
+set(reading_empty_tables tengen)
+foreach(pair "passages:kanteibun1.txt:kanteibun1.db" "sixty:sixty.txt:sixty.DB"
+        "imagery:kouun.tsv:kouun.db")
     string(REPLACE ":" ";" parts ${pair})
     list(GET parts 0 kind)
     list(GET parts 1 source_name)
     list(GET parts 2 table_name)
     set(source ${CMAKE_SOURCE_DIR}/data/readings/${source_name})
     if(EXISTS ${source})
+        set(sources ${source})
+        if(kind STREQUAL "passages")
+            list(APPEND sources ${PASSAGE_TOPIC_SOURCES})
+        endif()
         add_custom_command(
             OUTPUT ${READING_STAMPS}/${table_name}.stamp
-            COMMAND make_reading_tables ${kind} ${source} ${SUIMEI_APP_DIR}/bun/${table_name}
+            COMMAND make_reading_tables ${kind} ${sources} ${SUIMEI_APP_DIR}/bun/${table_name}
             COMMAND ${CMAKE_COMMAND} -E touch ${READING_STAMPS}/${table_name}.stamp
-            DEPENDS make_reading_tables ${source}
+            DEPENDS make_reading_tables ${sources}
             COMMENT "Building bun/${table_name}")
         list(APPEND reading_outputs ${READING_STAMPS}/${table_name}.stamp)
     else()

@@ -34,8 +34,13 @@ bool hasKey(const std::vector<FormableKey>& keys, const std::string& file, const
 TEST(KeyCoverage, EveryReaderFormsTheKeysOfEveryChart) {
     const auto keys = formableReadingKeys();
     // 10 day stems + 10 + 10 ten gods (年柱-, 月柱-) + 40 favour/strength + 36 stages + 40
-    // climates.
-    EXPECT_EQ(countKeys(keys, PassageStore::Table, "kanteibun1.db"), 146);
+    // climates (the AI memo's buttons read the same ones), then the topic readings: 100 day-stem
+    // pairs (相性2) + 100 month ten-god pairs (相性) + 5 × 10 by day stem + 2 × 10 by month ten
+    // god + 4 × 12 by day stage (性愛肉体, 結婚後M, 結婚後F, 金銭感覚) + 15 group pairs + 5 groups
+    // + 10 stems and 5 symptoms (中医学).
+    EXPECT_EQ(countKeys(keys, PassageStore::Table, "kanteibun1.db"),
+              146 + 100 + 100 + 50 + 20 + 48 + 15 + 5 + 15);
+    EXPECT_EQ(countKeys(keys, PassageStore::SixtyPillars, "sixty.DB"), 120);
     EXPECT_EQ(countKeys(keys, PassageStore::SectionFile, "nentxt.txt"), 10);
     EXPECT_EQ(countKeys(keys, PassageStore::SectionFile, "tukitxt.txt"), 12);
     EXPECT_EQ(countKeys(keys, PassageStore::SectionFile, "daytxt.txt"), 60);
@@ -48,6 +53,17 @@ TEST(KeyCoverage, EveryReaderFormsTheKeysOfEveryChart) {
     EXPECT_TRUE(hasKey(keys, "daytxt.txt", "", "{10-12}"));  // 癸亥
     EXPECT_FALSE(hasKey(keys, "daytxt.txt", "", "{1-2}"));   // 甲丑 is no pillar
     EXPECT_FALSE(hasKey(keys, "kanteibun1.db", "AI", "日柱-比肩"));
+    EXPECT_TRUE(hasKey(keys, "kanteibun1.db", "相性2", "己甲"));
+    EXPECT_TRUE(hasKey(keys, "kanteibun1.db", "相性", "印綬傷官"));
+    EXPECT_TRUE(hasKey(keys, "kanteibun1.db", "能力総合1", "2-3"));
+    EXPECT_FALSE(hasKey(keys, "kanteibun1.db", "能力総合1", "3-2"));
+    EXPECT_TRUE(hasKey(keys, "kanteibun1.db", "能力総合1", "5-5"));
+    EXPECT_FALSE(hasKey(keys, "kanteibun1.db", "能力レベル", "6"));
+    EXPECT_TRUE(hasKey(keys, "kanteibun1.db", "結婚後F", "12"));
+    EXPECT_TRUE(hasKey(keys, "kanteibun1.db", "未来1", "10"));
+    EXPECT_TRUE(hasKey(keys, "kanteibun1.db", "中医学", "収"));
+    EXPECT_TRUE(hasKey(keys, "sixty.DB", "女", "60"));
+    EXPECT_FALSE(hasKey(keys, "sixty.DB", "男", "0"));
 }
 
 // Writes sources in the data formats holding a two-line passage for every formable key except
@@ -58,6 +74,7 @@ void writeFixtureSources(const fs::path& root,
     fs::create_directories(root / "text");
     std::ofstream passages(root / "readings" / "kanteibun1.txt", std::ios::binary);
     std::ofstream imagery(root / "readings" / "kouun.tsv", std::ios::binary);
+    std::ofstream sixty(root / "readings" / "sixty.txt", std::ios::binary);
     imagery << "nid\tk01\tk02\ttango1\ttango2\thlp1\thlp2\tetc\n";
     std::map<std::string, std::string> texts;
     int row = 0;
@@ -72,6 +89,10 @@ void writeFixtureSources(const fs::path& root,
             case PassageStore::SectionFile:
                 if (drop) break;
                 texts[k.file] += k.key2 + "\n試験用の節：" + k.key2 + "。\n二行目。\n";
+                break;
+            case PassageStore::SixtyPillars:
+                if (drop) break;
+                sixty << "@" << k.key1 << "\t" << k.key2 << "\n試験用の六十干支。\n";
                 break;
             case PassageStore::AnnualImagery:
                 ++row;
@@ -102,7 +123,9 @@ void buildWithTool(const fs::path& sources, const fs::path& app) {
     for (const auto& e : fs::directory_iterator(sources / "text")) {
         run("text " + e.path().string() + " " + (app / e.path().filename()).string());
     }
-    run("empty " + app.string() + " sixty tengen");
+    run("sixty " + (sources / "readings" / "sixty.txt").string() + " " +
+        (app / "bun" / "sixty.DB").string());
+    run("empty " + app.string() + " tengen");
 }
 
 std::string runCheck(const fs::path& app, int& status) {
@@ -118,7 +141,7 @@ TEST(KeyCoverage, CompleteFixtureBuiltByTheBuildToolHasNoGap) {
     int status = -1;
     const std::string out = runCheck(dir.path() / "app", status);
     EXPECT_EQ(status, 0) << out;
-    EXPECT_NE(out.find("608 keys checked"), std::string::npos) << out;
+    EXPECT_NE(out.find("1081 keys checked"), std::string::npos) << out;
     EXPECT_NE(out.find(": 0 without a passage"), std::string::npos) << out;
 }
 
@@ -127,6 +150,8 @@ TEST(KeyCoverage, EachKeyWithoutAPassageIsReported) {
     const std::set<std::string> dropped = {"偏印-忌神-強", "{10-12}", "{印綬-養}", "癸"};
     writeFixtureSources(dir.path() / "data", [&](const FormableKey& k) {
         if (k.store == PassageStore::AnnualImagery) return k.key1 == "癸" && k.key2 == "壬";
+        if (k.store == PassageStore::SixtyPillars) return k.key1 == "女" && k.key2 == "55";
+        if (k.key1 == "結婚後F" || k.key1 == "能力総合1") return k.key2 == "5" || k.key2 == "2-3";
         return dropped.count(k.key2) > 0;
     });
     buildWithTool(dir.path() / "data", dir.path() / "app");
@@ -138,12 +163,18 @@ TEST(KeyCoverage, EachKeyWithoutAPassageIsReported) {
     EXPECT_NE(out.find("daytxt.txt\t{10-12}"), std::string::npos) << out;
     EXPECT_NE(out.find("memo3.txt\t{印綬-養}"), std::string::npos) << out;
     EXPECT_NE(out.find("kouun.db\t癸/壬"), std::string::npos) << out;
-    EXPECT_NE(out.find(": 5 without a passage"), std::string::npos) << out;
+    EXPECT_NE(out.find("sixty.DB\t女/55"), std::string::npos) << out;
+    EXPECT_NE(out.find("kanteibun1.db\t結婚後F/5\t"), std::string::npos) << out;
+    EXPECT_NE(out.find("kanteibun1.db\t能力総合1/2-3\t"), std::string::npos) << out;
+    EXPECT_EQ(out.find("結婚後M/5\t"), std::string::npos) << out;
+    EXPECT_NE(out.find("kanteibun1.db\t中医学/癸\t"), std::string::npos) << out;  // key2 癸 too
+    EXPECT_NE(out.find(": 9 without a passage"), std::string::npos) << out;
 
     // A store that is missing altogether: every key of it is a gap.
     fs::remove(dir.path() / "app" / "cyoukou.txt");
+    fs::remove(dir.path() / "app" / "bun" / "sixty.DB");
     const CoverageReport report = checkReadingCoverage(AppPaths(dir.path() / "app"));
-    EXPECT_EQ(report.gaps.size(), 5u + 40u);
+    EXPECT_EQ(report.gaps.size(), 9u - 1u + 40u + 120u);
 }
 
 // The shipped data: every key of every reader finds its passage in the staged application
@@ -154,6 +185,7 @@ TEST(KeyCoverage, ShippedReadingDataHasAPassageForEveryKey) {
     auto sourceOf = [&](const std::string& file) {
         if (file == "kanteibun1.db") return data / "readings" / "kanteibun1.txt";
         if (file == "kouun.db") return data / "readings" / "kouun.tsv";
+        if (file == "sixty.DB") return data / "readings" / "sixty.txt";
         return data / "text" / file;
     };
     std::set<std::string> pending;
@@ -174,7 +206,7 @@ TEST(KeyCoverage, ShippedReadingDataHasAPassageForEveryKey) {
     }
     std::string names;
     for (const auto& p : pending) names += " " + p;
-    if (pending.size() == 8) GTEST_SKIP() << "reading data not written yet:" << names;
+    if (pending.size() == 9) GTEST_SKIP() << "reading data not written yet:" << names;
     std::cout << "sources not written yet, their keys left out:" << names << "\n";
 }
 

@@ -154,6 +154,42 @@ TEST(ReadingTables, AreCreatedEmptyWhereTheyBelong) {
               (std::vector<std::string>{"item1", "item2", "memo"}));
 }
 
+TEST(SixtyPillars, FirstRecordOfTheSexAndNumberGivesItsLinesUpToAnEmptyOne) {
+    testing::TempDir dir;
+    auto t = openReadingTable(AppPaths(dir.path()), ReadingTableKind::SixtyPillars);
+    ASSERT_TRUE(t);
+    auto add = [&](const std::string& sex, int no, const std::string& memo) {
+        t->append();
+        t->setField("sex", sex);
+        t->setField("no", std::to_string(no));
+        t->setField("memo", memo);
+        ASSERT_TRUE(t->post()) << t->lastError();
+    };
+    add("男", 1, "甲子の男性。");
+    add("女", 1, "甲子の女性。\n二行目。\n\n空行の後は読まない。");
+    add("女", 1, "後の甲子の女性。");
+    add("女", 11, "甲戌の女性。");
+    const struct {
+        const char* sex;
+        int no;
+        bool found;
+        Lines lines;
+    } cases[] = {
+        {"女", 1, true, {"甲子の女性。", "二行目。"}},
+        {"男", 1, true, {"甲子の男性。"}},
+        {"女", 11, true, {"甲戌の女性。"}},  // 11 must not match 1
+        {"男", 11, false, {}},
+        {"女", 60, false, {}},
+    };
+    for (const auto& c : cases) {
+        Lines lines{"前の行"};
+        EXPECT_EQ(lookupSixtyPillar(*t, c.sex, c.no, lines), c.found) << c.sex << c.no;
+        Lines expected{"前の行"};
+        expected.insert(expected.end(), c.lines.begin(), c.lines.end());
+        EXPECT_EQ(lines, expected) << c.sex << c.no;
+    }
+}
+
 TEST(AnnualImagery, RowsFillDayStemOuterYearStemInner) {
     testing::TempDir dir;
     auto t = openReadingTable(AppPaths(dir.path()), ReadingTableKind::AnnualImagery);

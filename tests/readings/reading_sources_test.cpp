@@ -69,6 +69,51 @@ TEST(PassageSource, FaultsAreReportedWithTheirLines) {
     EXPECT_EQ(dup.records.size(), 3u);
 }
 
+TEST(PassageSource, LaterSourcesAddOnlyKeysNotHeldBefore) {
+    PassageSource merged = parsePassageSource("@AI\t甲\t先\n先の文。\n");
+    const PassageSource topics =
+        parsePassageSource("@相性2\t甲己\n干合。\n@AI\t甲\t後\n後の文。\n@結婚1\t1\n理想。\n");
+    const auto dropped = appendPassageSource(merged, topics);
+    ASSERT_EQ(merged.records.size(), 3u);
+    EXPECT_EQ(merged.records[0].bun1, "先");
+    EXPECT_EQ(merged.records[1].key1, "相性2");
+    EXPECT_EQ(merged.records[2].key1, "結婚1");
+    ASSERT_EQ(dropped.size(), 1u);
+    EXPECT_EQ(dropped[0].line, 3);
+    EXPECT_FALSE(dropped[0].fatal);
+}
+
+TEST(SixtySource, RecordsCarryTheSexAndAPillarNumberThatMatchesItsName) {
+    const SixtySource good =
+        parseSixtySource("# 注釈\n@男\t1\t甲子\n一行目。\n二行目。\n@女\t60\n癸亥の女性。\n");
+    EXPECT_FALSE(hasFatal(good.problems));
+    ASSERT_EQ(good.records.size(), 2u);
+    EXPECT_EQ(good.records[0].sex, "男");
+    EXPECT_EQ(good.records[0].number, 1);
+    EXPECT_EQ(good.records[0].memoLines, (std::vector<std::string>{"一行目。", "二行目。"}));
+    EXPECT_EQ(good.records[1].number, 60);
+
+    const char* faulty[] = {
+        "@男性\t1\t甲子\n文。\n",  // the sex is 男 or 女
+        "@男\t61\n文。\n",         // numbers run 1..60
+        "@女\t0\n文。\n",         "@女\t一\n文。\n",
+        "@男\t2\t甲子\n文。\n",  // 2 is 乙丑
+    };
+    for (const char* text : faulty) {
+        const SixtySource s = parseSixtySource(text);
+        ASSERT_TRUE(hasFatal(s.problems)) << text;
+        EXPECT_EQ(s.problems.back().line, 1) << text;
+    }
+
+    testing::TempDir dir;
+    auto table = openReadingTable(AppPaths(dir.path()), ReadingTableKind::SixtyPillars);
+    ASSERT_TRUE(table);
+    ASSERT_TRUE(fillSixtyTable(*table, good));
+    std::vector<std::string> lines;
+    EXPECT_TRUE(lookupSixtyPillar(*table, "女", 60, lines));
+    EXPECT_EQ(lines, std::vector<std::string>{"癸亥の女性。"});
+}
+
 TEST(ImagerySource, ColumnsFollowTheHeader) {
     const ImagerySource s = parseImagerySource(
         "nid\tk01\tk02\ttango1\ttango2\thlp1\thlp2\tetc\n"

@@ -50,6 +50,54 @@ TEST(ReadingTablesTool, PassageTableIsRebuiltOnlyWhenItsSourceChanged) {
               std::vector<std::string>{"新しい文章。"});
 }
 
+TEST(ReadingTablesTool, PassageTableTakesEverySourceInTurnAndTheFirstKeyWins) {
+    testing::TempDir dir;
+    const fs::path main = dir.write("kanteibun1.txt", "@AI\t甲\t甲\n本体の文章。\n");
+    const fs::path topic =
+        dir.write("kanteibun1-aisyou.txt", "@相性2\t甲己\n干合の文章。\n@AI\t甲\n重なった文章。\n");
+    const fs::path db = dir.path() / "bun" / "kanteibun1.db";
+    ASSERT_EQ(runTool("passages " + main.string() + " " + db.string()), 0);
+    // A source joining the list rebuilds the table though it is older than the table.
+    fs::last_write_time(topic, fs::last_write_time(db) - std::chrono::seconds(60));
+    std::string out;
+    ASSERT_EQ(runTool("passages " + main.string() + " " + topic.string() + " " + db.string(), &out),
+              0)
+        << out;
+    EXPECT_NE(out.find("kanteibun1-aisyou.txt:3: warning"), std::string::npos) << out;
+    auto p = PassageTable::open(AppPaths(dir.path()));
+    ASSERT_TRUE(p);
+    EXPECT_EQ(p->table().recordCount(), 2);
+    EXPECT_EQ(p->lookupLines("AI", "甲"), std::vector<std::string>{"本体の文章。"});
+    EXPECT_EQ(p->lookupLines("相性2", "甲己"), std::vector<std::string>{"干合の文章。"});
+    p.reset();
+
+    // A change in any one of the sources rebuilds the table.
+    dir.write("kanteibun1-aisyou.txt", "@相性2\t甲己\n書き直した文章。\n");
+    fs::last_write_time(topic, fs::last_write_time(db) + std::chrono::seconds(2));
+    ASSERT_EQ(runTool("passages " + main.string() + " " + topic.string() + " " + db.string()), 0);
+    EXPECT_EQ(PassageTable::open(AppPaths(dir.path()))->lookupLines("相性2", "甲己"),
+              std::vector<std::string>{"書き直した文章。"});
+}
+
+TEST(ReadingTablesTool, SixtyPillarTableIsBuiltFromItsSource) {
+    testing::TempDir dir;
+    const fs::path source =
+        dir.write("sixty.txt", "@男\t1\t甲子\n甲子の男性。\n@女\t1\t甲子\n甲子の女性。\n");
+    const fs::path db = dir.path() / "bun" / "sixty.DB";
+    ASSERT_EQ(runTool("sixty " + source.string() + " " + db.string()), 0);
+    auto t = openReadingTable(AppPaths(dir.path()), ReadingTableKind::SixtyPillars);
+    ASSERT_TRUE(t);
+    std::vector<std::string> lines;
+    EXPECT_TRUE(lookupSixtyPillar(*t, "女", 1, lines));
+    EXPECT_EQ(lines, std::vector<std::string>{"甲子の女性。"});
+
+    std::string out;
+    const fs::path bad = dir.write("bad.txt", "@男\t2\t甲子\n文。\n");
+    EXPECT_NE(runTool("sixty " + bad.string() + " " + (dir.path() / "s.DB").string(), &out), 0);
+    EXPECT_NE(out.find("bad.txt:1: error"), std::string::npos) << out;
+    EXPECT_FALSE(fs::exists(dir.path() / "s.DB"));
+}
+
 TEST(ReadingTablesTool, FaultySourcesFailTheBuildWithTheirLine) {
     testing::TempDir dir;
     std::string out;
