@@ -43,6 +43,8 @@ TEST(KeyCoverage, EveryReaderFormsTheKeysOfEveryChart) {
     EXPECT_EQ(countKeys(keys, PassageStore::SectionFile, "cyoukou2.txt"), 120);
     EXPECT_EQ(countKeys(keys, PassageStore::SectionFile, "memo3.txt"), 120);
     EXPECT_EQ(countKeys(keys, PassageStore::AnnualImagery, "kouun.db"), 100);
+    // 8 places of the spouse stem, 10 ten gods of the day branch, 6 void pairs.
+    EXPECT_EQ(countKeys(keys, PassageStore::SectionFile, "rokusin.txt"), 24);
     EXPECT_TRUE(hasKey(keys, "kanteibun1.db", "AI", "偏印-忌神-強"));
     EXPECT_TRUE(hasKey(keys, "kanteibun1.db", "調候", "冬癸"));
     EXPECT_TRUE(hasKey(keys, "daytxt.txt", "", "{10-12}"));  // 癸亥
@@ -174,7 +176,7 @@ TEST(KeyCoverage, ShippedReadingDataHasAPassageForEveryKey) {
     }
     std::string names;
     for (const auto& p : pending) names += " " + p;
-    if (pending.size() == 8) GTEST_SKIP() << "reading data not written yet:" << names;
+    if (pending.size() == 9) GTEST_SKIP() << "reading data not written yet:" << names;
     std::cout << "sources not written yet, their keys left out:" << names << "\n";
 }
 
