@@ -14,8 +14,8 @@ namespace {
 Tmandata handChart(char sex, int countedLuckStart = 4) {
     Tmandata c;
     RecordingNotifier notes;
-    EXPECT_TRUE(c.validateBirthInput("1984/02/20", kEraWestern, {2024, 6, 1}, notes));
     c.sex = sex;
+    EXPECT_TRUE(c.validateBirthInput("1984/02/20", kEraWestern, {2024, 6, 1}, notes));
     c.setPillars({1, 1}, {3, 3}, {1, 11}, {5, 5}, 10);
     c.luckStartAge = countedLuckStart;
     c.deriveNatalChart(Schools{});

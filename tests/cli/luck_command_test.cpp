@@ -19,8 +19,8 @@ const std::string kClient =
 
 TEST(LuckCommand, JsonHoldsExactlyTheLuckFacts) {
     int status = -1;
-    const auto j = nlohmann::json::parse(cli(kClient + " --column 1 --month 2024/02", &status),
-                                         nullptr, false);
+    const auto j = nlohmann::ordered_json::parse(
+        cli(kClient + " --column 1 --month 2024/02", &status), nullptr, false);
     ASSERT_EQ(status, 0);
     ASSERT_TRUE(j.is_object());
     std::vector<std::string> members;
