@@ -6,6 +6,7 @@
 #include "app/settings.h"
 #include "chart/chart_tables.h"
 #include "chart/hidden_stems.h"
+#include "chart/luck.h"
 #include "chart/strength.h"
 
 namespace suimei {
@@ -29,22 +30,6 @@ bool inGroup(const std::array<int, 3>& group, int b) {
     return b != 0 && std::find(group.begin(), group.end(), b) != group.end();
 }
 
-// The branch hint: its season and roots, and the hidden stems with their spans in the table of the
-// school in force (明朝透派 has a table, and so a hint, of its own).
-std::string branchHint(int branch, int school) {
-    if (!isBranch(branch)) return {};
-    std::string hint = str(branchName(branch)) + "：" + str(branchSeasonText(branch)) + "、" +
-                       str(branchRootText(branch)) + "（蔵干";
-    for (int slot = 1; slot <= 3; ++slot) {
-        const HiddenStemEntry e = hiddenStemEntry(school, branch, slot);
-        if (e.stem == 0) continue;
-        char span[16];
-        std::snprintf(span, sizeof span, "%g", e.spanHundredths / 100.0);
-        hint += " " + str(stemName(e.stem)) + span;
-    }
-    return hint + "）";
-}
-
 PillarCell pillarCell(const Tmandata& chart, int column, const ElementSlots& favourable,
                       const ElementSlots& unfavourable, const AppraisalInput& input) {
     const PillarBlock& p = chart.pillarAt(kColumnToPillar[static_cast<std::size_t>(column)]);
@@ -60,7 +45,7 @@ PillarCell pillarCell(const Tmandata& chart, int column, const ElementSlots& fav
     cell.stemHint = str(stemTraits(p.stem));
     cell.stemMeaning = str(stemNature(p.stem));
     cell.branchText = str(branchName(p.branch));
-    cell.branchHint = branchHint(p.branch, input.hiddenStemSchool);
+    cell.branchHint = branchHintText(p.branch, input.hiddenStemSchool);
     cell.hiddenCount = p.hiddenCount;
     cell.activeHiddenSlot = p.activeHiddenSlot;
     for (int k = 1; k <= 3; ++k) {

@@ -154,6 +154,9 @@ bool SettingsStore::saveGraphWeights(const GraphWeights& weights) const {
         for (const LuckWeightKey& w : kLuckWeightKeys) {
             doc.setValue("graph", w.key, weightText(weights.*w.member));
         }
+        // The year weight is confirmed in the same window; without it a changed value would be
+        // lost at the next start.
+        doc.setValue("graph", "nen_higo", weightText(weights.yearSame));
     });
 }
 

@@ -10,7 +10,7 @@
 //   12si/South "True","False"     southern hemisphere, "False"(設定保存)
 //   10kan/picture "True","False"  glyph pictures, "True"      (設定保存)
 //   graph/dai_higo .. dai_in      luck weights "+3" "+1" "-2" "0" "-1" (計算方法の確定)
-//   graph/nen_higo                year weight "+1" (read only)
+//   graph/nen_higo                year weight "+1"            (計算方法の確定)
 //   graph/houn1 .. houn12         twelve-stage points 7 1 11 12 13 10 8 0 2 3 5 4 (登録して閉じる)
 //   user/...                      the chart handed to the companion programs
 //
@@ -26,6 +26,7 @@
 #include <string_view>
 
 #include "calendar/types.h"
+#include "chart/life_graph.h"
 #include "chart/schools.h"
 #include "core/app_paths.h"
 #include "core/notifier.h"
@@ -45,6 +46,12 @@ struct GraphWeights {
     int yearSame = 1;         // nen_higo: a year's element on the same element, +1..+4
     friend bool operator==(const GraphWeights&, const GraphWeights&) = default;
 };
+
+// The weights as the life-long element graph takes them.
+constexpr ElementGraphWeights elementGraphWeights(const GraphWeights& w) {
+    return {w.luckSame,        w.luckProduced,  w.luckControlled,
+            w.luckControlling, w.luckProducing, w.yearSame};
+}
 
 // Points of the twelve stages, index 1..12 = 長生..養 (index 0 unused, 0).
 using StagePoints = std::array<int, 13>;
@@ -94,7 +101,7 @@ class SettingsStore {
     // 10kan/picture, in that order. Returns false when the file could not be written (it is then
     // unchanged).
     bool saveEnvironment(const Settings& settings) const;
-    // 計算方法の確定: the five luck weights (nen_higo is never written).
+    // 計算方法の確定: the five luck weights and the year weight nen_higo.
     bool saveGraphWeights(const GraphWeights& weights) const;
     // 登録して閉じる: houn1..houn12.
     bool saveStagePoints(const StagePoints& points) const;

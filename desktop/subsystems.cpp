@@ -4,6 +4,7 @@
 #include "app/ui/main_window.h"
 #include "calendar/ui/calendar_windows.h"
 #include "chart/ui/chart_windows.h"
+#include "chart/ui/luck_pages.h"
 #include "readings/ui/reading_windows.h"
 
 namespace suimei {
@@ -11,6 +12,7 @@ namespace suimei {
 void installSubsystems(Tmenufrm& mainWindow, AppraisalBackend& backend, const Workbench& bench) {
     installCalendarWindows(bench);
     installChartWindows(bench);
+    installLuckPages(bench);
     installAppWindows(mainWindow, backend, bench);
     // Without the passage table the readings stay empty; the rest of the program works.
     installReadingWindows(bench);

@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "calendar/types.h"
+#include "readings/family_readings.h"
 #include "readings/passage_table.h"
 #include "readings/reading_keys.h"
 #include "readings/section_file.h"
@@ -220,6 +221,16 @@ std::vector<FormableKey> formableReadingKeys() {
         for (int st = 0; st <= kStagesTried; ++st) {
             c.section("大運・年運の文章", kLuckReadingFile, luckSectionKey(g, st));
         }
+    }
+
+    for (int place = -1; place <= static_cast<int>(kSpousePlaces.size()); ++place) {
+        c.section("配偶者干と位置関係", kFamilyReadingFile, spousePositionSectionKey(place));
+    }
+    for (int g = 0; g <= kTenGodsTried; ++g) {
+        c.section("配偶者干と日支の干", kFamilyReadingFile, spouseDayBranchSectionKey(g));
+    }
+    for (int b = 0; b <= kBranchesTried; ++b) {
+        c.section("天冲殺による試練", kFamilyReadingFile, voidTrialSectionKey(b));
     }
 
     for (int day = 1; day <= 10; ++day) {

@@ -1,5 +1,8 @@
 #include "readings/passage_table.h"
 
+#include <utility>
+
+#include "calendar/types.h"
 #include "core/text_codec.h"
 
 namespace suimei {
@@ -147,10 +150,17 @@ AnnualImagery loadAnnualImagery(Table& table) {
     AnnualImagery out;
     const std::string savedIndex = table.activeIndex();
     table.setActiveIndex("");
-    table.forEach([&](const Record& r) {
-        if (out.rowsRead >= 100) return false;
-        const auto day = static_cast<std::size_t>(out.rowsRead / 10 + 1);
-        const auto year = static_cast<std::size_t>(out.rowsRead % 10 + 1);
+    auto stemNumber = [](const std::string& name) {
+        for (int s = 1; s <= 10; ++s) {
+            if (stemName(s) == name) return s;
+        }
+        return 0;
+    };
+    // A row is found by its day-stem and year-stem keys, so an editor's reordering changes
+    // nothing; a row without both keys keeps the cell of its position (day stem outer).
+    std::array<std::array<bool, 11>, 11> keyed{};
+    std::vector<std::pair<int, Record>> unkeyed;
+    auto put = [&](std::size_t day, std::size_t year, const Record& r) {
         auto get = [&](const char* name) {
             const auto it = r.find(name);
             return it == r.end() ? std::string() : it->second;
@@ -159,9 +169,29 @@ AnnualImagery loadAnnualImagery(Table& table) {
         out.badKeyword[day][year] = get("tango2");
         out.goodHint[day][year] = get("hlp1");
         out.badHint[day][year] = get("hlp2");
+    };
+    table.forEach([&](const Record& r) {
+        if (out.rowsRead >= 100) return false;
+        const auto k1 = r.find("k01");
+        const auto k2 = r.find("k02");
+        const int day = k1 == r.end() ? 0 : stemNumber(k1->second);
+        const int year = k2 == r.end() ? 0 : stemNumber(k2->second);
+        if (day != 0 && year != 0) {
+            const auto d = static_cast<std::size_t>(day);
+            const auto y = static_cast<std::size_t>(year);
+            if (!keyed[d][y]) put(d, y, r);  // the first row with the keys wins
+            keyed[d][y] = true;
+        } else {
+            unkeyed.emplace_back(out.rowsRead, r);
+        }
         ++out.rowsRead;
         return true;
     });
+    for (const auto& [row, r] : unkeyed) {
+        const auto day = static_cast<std::size_t>(row / 10 + 1);
+        const auto year = static_cast<std::size_t>(row % 10 + 1);
+        if (!keyed[day][year]) put(day, year, r);
+    }
     table.setActiveIndex(savedIndex);
     return out;
 }

@@ -79,9 +79,10 @@ struct AnnualImagery {
     int rowsRead = 0;  // table rows taken (at most 100)
 };
 
-// Loads the rows of kouun.db in table order, day stem outer and year stem inner: row r (0-based)
-// fills [r / 10 + 1][r % 10 + 1]. Rows beyond the hundredth are ignored; cells without a row stay
-// empty. The cursor is left where it was before.
+// Loads the rows of kouun.db: a row whose k01 and k02 name a day stem and a year stem fills that
+// cell (the first such row wins), so a reordered table reads the same; a row without both keys
+// fills the cell of its position, row r (0-based) [r / 10 + 1][r % 10 + 1]. Rows beyond the
+// hundredth are ignored; cells without a row stay empty. The cursor is left where it was before.
 AnnualImagery loadAnnualImagery(Table& table);
 
 }  // namespace suimei

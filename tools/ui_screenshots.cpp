@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
 #include <cstdio>
@@ -185,6 +186,30 @@ int main(int argc, char** argv) {
         ok &= save(*help, out, "help_window.png");
         help->close();
     }
+    // Pages 5..9 of the same run; the age button of luck column 1 and page 7 timed.
+    window.notebook()->setCurrentIndex(5);
+    ok &= save(window, out, "main_luck_grids_page.png");
+    window.notebook()->setCurrentIndex(6);
+    if (auto* age = window.findChild<QPushButton*>("dai_y1")) {
+        clock.restart();
+        age->click();
+        window.repaint();
+        std::printf("age button click to filled annual columns: %.2f ms\n",
+                    clock.nsecsElapsed() / 1e6);
+    }
+    ok &= save(window, out, "main_practical_page.png");
+    clock.restart();
+    window.notebook()->setCurrentIndex(7);
+    window.repaint();
+    std::printf("page 7 computed and drawn: %.2f ms\n", clock.nsecsElapsed() / 1e6);
+    ok &= save(window, out, "main_life_graph_page.png");
+    window.notebook()->setCurrentIndex(8);
+    ok &= save(window, out, "main_stage_rhythm_page.png");
+    window.notebook()->setCurrentIndex(9);
+    for (const char* b : {"haiguyabtn", "haigusya2btn", "tencyusatubtn"}) {
+        if (auto* button = window.findChild<QPushButton*>(b)) button->click();
+    }
+    ok &= save(window, out, "main_family_page.png");
 
     // The same chart with an unknown hour and the pictures off.
     AppraisalDisplay noHour = sampleDisplay();
@@ -196,9 +221,6 @@ int main(int argc, char** argv) {
     window.showAppraisal(noHour);
     ok &= save(window, out, "main_chart_no_hour_no_pictures.png");
 
-    for (int page = 2; page < window.notebook()->count(); ++page) {
-        window.notebook()->setCurrentIndex(page);
-        if (page == 5) ok &= save(window, out, "main_empty_page.png");
-    }
+    window.notebook()->setCurrentIndex(2);
     return ok ? 0 : 1;
 }

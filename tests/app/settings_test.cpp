@@ -91,7 +91,7 @@ TEST(SettingsStore, SavedSettingsComeBackOnTheNextStart) {
     s.southern = true;
     s.pictures = false;
     s.astronomicalCalendar = false;
-    s.graph = {4, 0, -4, -3, 0, 1};
+    s.graph = {4, 0, -4, -3, 0, 2};
     s.stagePoints = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, -12};
     ASSERT_TRUE(store.saveEnvironment(s));
     ASSERT_TRUE(store.saveGraphWeights(s.graph));
@@ -155,7 +155,7 @@ TEST(SettingsStore, SettingsSaveWritesOnlyItsSixKeys) {
     EXPECT_EQ(readFileBytes(store.iniFile()), expected);
 }
 
-TEST(SettingsStore, WeightsConfirmationWritesTheFiveLuckWeightsOnly) {
+TEST(SettingsStore, WeightsConfirmationWritesTheSixWeightsOnly) {
     testing::TempDir dir;
     const SettingsStore store(dir.write("v.ini", kFullFile));
     GraphWeights w;  // +3 +1 -2 0 -1, year +1
@@ -167,6 +167,7 @@ TEST(SettingsStore, WeightsConfirmationWritesTheFiveLuckWeightsOnly) {
     expected = replaced(expected, "dai_zai=0", "dai_zai=-2");
     expected = replaced(expected, "dai_kan=-4", "dai_kan=0");
     expected = replaced(expected, "dai_in=-4", "dai_in=-1");
+    expected = replaced(expected, "nen_higo=+4", "nen_higo=+3");  // a changed year weight is kept
     EXPECT_EQ(readFileBytes(store.iniFile()), expected);
 }
 

@@ -58,7 +58,7 @@ TEST_F(GraphWeightsWindowTest, ShowsTheWeightsReadFromTheFile) {
     EXPECT_EQ(box(window, "nenhigo")->currentText(), "+4");
 }
 
-TEST_F(GraphWeightsWindowTest, ConfirmWritesTheFiveLuckWeightsHoldsAllSixAndAsksForARun) {
+TEST_F(GraphWeightsWindowTest, ConfirmWritesAllSixWeightsAndAsksForARun) {
     Settings settings;
     Tgraphcalcfrm window(settings, SettingsStore(ini), notifier);
     int runs = 0;
@@ -83,7 +83,9 @@ TEST_F(GraphWeightsWindowTest, ConfirmWritesTheFiveLuckWeightsHoldsAllSixAndAsks
     EXPECT_EQ(saved.graph.luckProducing, 0);
     const std::string text = readFileBytes(ini).value_or("");
     EXPECT_NE(text.find("dai_higo=+4"), std::string::npos);
-    EXPECT_EQ(text.find("nen_higo"), std::string::npos) << "the year weight is never written";
+    // The year weight is kept too, or a changed value would be lost at the next start.
+    EXPECT_NE(text.find("nen_higo=+2"), std::string::npos);
+    EXPECT_EQ(saved.graph.yearSame, 2);
 }
 
 TEST_F(GraphWeightsWindowTest, CloseChangesNothing) {
