@@ -4,6 +4,11 @@
 
 namespace suimei {
 
+int tenGodGroup(int tenGod) {
+    if (tenGod < 1 || tenGod > 10) return 0;
+    return (tenGod - 1) % 5 + 1;
+}
+
 int tenGodOf(int dayStem, int other) {
     if (!isStem(dayStem) || !isStem(other)) return 0;
     // 0 same element, 1 produced by the day master, 2 controlled by it, 3 controlling it,

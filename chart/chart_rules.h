@@ -10,6 +10,9 @@ namespace suimei {
 // day stem; 0 when either stem is outside 1..10.
 int tenGodOf(int dayStem, int other);
 
+// Ten-god group 1..5 (比劫 食傷 財 官 印) of a ten god 1..10 (g, or g - 5 above 5); 0 for none.
+int tenGodGroup(int tenGod);
+
 // Twelve stage 1..12 (長生 .. 養) of `stem` on `branch` under stage school 0..2; 0 when the stem,
 // the branch or the school is out of range.
 int twelveStageOf(int stem, int branch, int stageSchool);

@@ -453,11 +453,6 @@ LuckGrids luckGrids(const Tmandata& chart) {
     return g;
 }
 
-int tenGodGroup(int tenGod) {
-    if (tenGod < 1 || tenGod > 10) return 0;
-    return (tenGod - 1) % 5 + 1;
-}
-
 int luckPeriodAtAge(const Tmandata& chart, int age) {
     for (int k = 1; k <= kLuckPeriods - 1; ++k) {
         const auto i = static_cast<std::size_t>(k);

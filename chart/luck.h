@@ -146,8 +146,6 @@ struct LuckGrids {
 };
 LuckGrids luckGrids(const Tmandata& chart);
 
-// Ten-god group 1..5 (比劫 食傷 財 官 印) of a ten god 1..10; 0 for none.
-int tenGodGroup(int tenGod);
 // Index 1..11 of the luck period holding the age (start(k) <= age < start(k+1)); 0 beyond.
 int luckPeriodAtAge(const Tmandata& chart, int age);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "calendar/types.h"
+#include "chart/chart_rules.h"
 
 namespace suimei {
 
@@ -77,11 +78,6 @@ std::optional<PassageKey> afterMarriageKey(char sex, int dayStage) {
     if (sex == 'M') return numbered(kFamilyAfterMarriageMan, dayStage);
     if (sex == 'F') return numbered(kFamilyAfterMarriageWoman, dayStage);
     return std::nullopt;
-}
-
-int tenGodGroup(int tenGod) {
-    if (!isTenGod(tenGod)) return 0;
-    return tenGod > 5 ? tenGod - 5 : tenGod;
 }
 
 std::optional<PassageKey> abilityOverallKey(int yearTenGod, int monthTenGod) {

@@ -55,9 +55,6 @@ std::optional<PassageKey> monthTenGodTopicKey(MonthTenGodTopic topic, int monthT
 // refused rather than read as either.
 std::optional<PassageKey> afterMarriageKey(char sex, int dayStage);
 
-// The group 1..5 of a ten god 1..10 (g, or g − 5 above 5): 1 比肩/劫財, 2 食神/傷官,
-// 3 偏財/正財, 4 偏官/正官, 5 偏印/印綬; 0 for a value out of range.
-int tenGodGroup(int tenGod);
 // "能力総合1" / smaller group + "-" + larger group of the year-stem and month-stem ten gods
 // ("2-3" for either order, "3-3" for equal groups).
 std::optional<PassageKey> abilityOverallKey(int yearTenGod, int monthTenGod);

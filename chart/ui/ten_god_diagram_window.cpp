@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 #include <QtMath>
 
+#include "chart/chart_rules.h"
 #include "core/ui/qt_text.h"
 
 namespace suimei {

@@ -1,5 +1,7 @@
 #include "readings/topic_keys.h"
 
+#include "chart/chart_rules.h"
+
 #include <gtest/gtest.h>
 
 namespace suimei {
