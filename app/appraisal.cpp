@@ -190,7 +190,23 @@ AppraisalStatus AppraisalRunner::run(const AppraisalInput& input, Notifier& noti
     *oldDate_ = oldDate;
     *stars_ = stars;
     *current_ = std::move(next);
+    input_ = input;
     return AppraisalStatus::Completed;
+}
+
+bool AppraisalRunner::overrideFavourableElements(const std::array<bool, 6>& liked,
+                                                 Notifier& notifier) {
+    if (!hasRun()) {
+        // The marks are still checked, so a wrong choice is told as such.
+        ElementSlots favourable{}, unfavourable{};
+        if (applyElementOverride(liked, favourable, unfavourable, notifier)) {
+            notifier.warn("鑑定実行していません。先に鑑定を行って下さい。");
+        }
+        return false;
+    }
+    if (!current_->overrideFavourableElements(liked, notifier)) return false;
+    display_ = buildChartDisplay({*current_, *facts_, *oldDate_, *stars_, input_});
+    return true;
 }
 
 }  // namespace suimei

@@ -172,6 +172,12 @@ class AppraisalRunner {
     void loadTaiwanFile(Notifier& notifier);
     // The current chart as handed to the companion programs (day stem 0 before the first run).
     ChartHandOff chartHandOff() const;
+    // The reader's override of the favourable elements: liked[1..5] (木火土金水) marks 喜ぶ神. On
+    // success the chart's slots and the display (喜ぶ五行, 忌む五行, pillar marks) follow it until
+    // the next run. Refused with the override's message when either side has more than three, and
+    // before the first run with "鑑定実行していません。先に鑑定を行って下さい。"; nothing changes
+    // then.
+    bool overrideFavourableElements(const std::array<bool, 6>& liked, Notifier& notifier);
 
   private:
     AppPaths paths_;
@@ -179,6 +185,7 @@ class AppraisalRunner {
     std::unique_ptr<Tmandata> partner_;
     std::unique_ptr<TQrekiMod> qreki_;
     AppraisalDisplay display_;
+    AppraisalInput input_;  // of the last completed run, to show its chart again after an override
     // Held behind pointers so that this header needs none of their definitions.
     std::unique_ptr<SolarFacts> facts_;
     std::unique_ptr<OldCalendarDate> oldDate_;

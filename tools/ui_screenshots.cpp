@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -210,6 +211,35 @@ int main(int argc, char** argv) {
         if (auto* button = window.findChild<QPushButton*>(b)) button->click();
     }
     ok &= save(window, out, "main_family_page.png");
+
+    // The chart's explanation and diagram windows over this chart: the time from the opener to a
+    // painted window, and a picture of each.
+    window.notebook()->setCurrentIndex(1);
+    const char* chartWindows[] = {"tuhenbtn", "kangohlp",  "tisihlp", "gogyobtn", "Tgogyo5",
+                                  "Changek",  "yorokobtn", "kakubtn", "yojinbtn"};
+    for (const char* name : chartWindows) {
+        QElapsedTimer openClock;
+        openClock.start();
+        window.registry().open(QString::fromLatin1(name));
+        QWidget* shown = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w != &window && w->isVisible() && w->parentWidget() == &window) shown = w;
+        }
+        if (!shown) {
+            std::printf("FAILED to open %s\n", name);
+            ok = false;
+            continue;
+        }
+        QApplication::processEvents();
+        const QPixmap picture = shown->grab();
+        const qint64 openNs = openClock.nsecsElapsed();
+        std::printf("open+paint %s: %.1f ms\n", name, openNs / 1e6);
+        const QString path = out.filePath(QString("chart_%1.png").arg(name));
+        const bool saved = picture.save(path);
+        std::printf("%s %s\n", saved ? "saved" : "FAILED", qPrintable(path));
+        ok &= saved;
+        shown->hide();
+    }
 
     // The same chart with an unknown hour and the pictures off.
     AppraisalDisplay noHour = sampleDisplay();

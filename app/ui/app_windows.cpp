@@ -33,6 +33,12 @@ void installAppWindows(Tmenufrm& mainWindow, AppraisalBackend& backend, const Wo
     });
     QObject::connect(graphWeights, &Tgraphcalcfrm::recalculationRequested, &mainWindow,
                      [&mainWindow] { mainWindow.runAppraisal(); });
+    // An override of the favourable elements changes the boxes and marks, not the rest of the
+    // chart: the page shows the revised display without a run (a run would undo the override).
+    QObject::connect(&registry, &WindowRegistry::favourableElementsChanged, &mainWindow,
+                     [&mainWindow, &backend] {
+                         if (backend.hasRun()) mainWindow.showAppraisal(backend.display());
+                     });
 
     registry.setOpener("envsetbtn", [settingsWindow, &mainWindow] {
         settingsWindow->loadControls();

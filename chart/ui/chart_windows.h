@@ -1,8 +1,13 @@
 #pragma once
-// Attaches the chart tables' windows to the main window: the chart page's 十二運星 (hounb) opens
-// the twelve-stage chart of the current school, and the hidden-stem tables (TZokanDBfrm) and the
-// twelve-stage chart (StageChartWindow) open under their class names for the settings window. Both
-// follow the schools whenever a setting changes.
+// Attaches the chart subsystem's windows to the main window through the registry:
+// - the twelve-stage chart (hounb, StageChartWindow) and the hidden-stem tables (TZokanDBfrm),
+//   both following the schools whenever a setting changes;
+// - the ten-god explanation (tuhenbtn), the stem diagram (kangohlp, Tgogyo10), the branch diagram
+//   (tisihlp, Tgogyo12), the element strength drawing (gogyobtn) and the element cycle (Tgogyo5);
+// - the favourable-element override (Changek), the favourable-element rules (yorokobtn), the
+//   pattern explanation (kakubtn) and the useful-god rules (yojinbtn).
+// The diagrams show the runner's current chart; a run resets them. A successful override is told
+// to every window through the registry's favourableElementsChanged.
 
 namespace suimei {
 

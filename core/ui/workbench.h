@@ -58,6 +58,10 @@ class WindowRegistry : public QObject {
     void appraisalCompleted();
     // A run-time setting changed (the settings window changes them at once).
     void settingsChanged();
+    // The reader replaced the favourable and unfavourable elements of the current chart; whatever
+    // shows them or marks by them (the chart page's boxes and pillar marks, luck marks) shows the
+    // runner's chart and display again.
+    void favourableElementsChanged();
 
   private:
     std::vector<std::pair<QString, std::function<void()>>> openers_;
@@ -71,8 +75,9 @@ struct Workbench {
     const SettingsStore& store;
     Notifier& notifier;
     const AppPaths& paths;
-    // The engine's appraisal run whose chart the readings and diagrams show.
-    const AppraisalRunner& runner;
+    // The engine's appraisal run whose chart the readings and diagrams show; the override of the
+    // favourable elements is its only change from outside a run.
+    AppraisalRunner& runner;
 };
 
 // Shows a side window as its own top-level window over `over`: own background, centred over it on
