@@ -131,16 +131,16 @@ StrengthDiagram strengthDiagramOf(const Tmandata& chart) {
         // controlled all cost it energy.
         switch (elementRelation(me, x, 0)) {
             case 2:
-                d.lines.push_back({me, x, LineKind::Production, false});
+                d.lines.push_back({me, x, ElementLineKind::Production, false});
                 break;
             case 3:
-                d.lines.push_back({me, x, LineKind::Control, false});
+                d.lines.push_back({me, x, ElementLineKind::Control, false});
                 break;
             case 4:
-                d.lines.push_back({x, me, LineKind::Control, false});
+                d.lines.push_back({x, me, ElementLineKind::Control, false});
                 break;
             case 5:
-                d.lines.push_back({x, me, LineKind::Production, true});
+                d.lines.push_back({x, me, ElementLineKind::Production, true});
                 break;
             default:
                 break;
@@ -165,8 +165,8 @@ StrengthDiagram strengthDiagramOf(const Tmandata& chart) {
     return d;
 }
 
-std::string_view lineKindName(LineKind kind) {
-    return kind == LineKind::Production ? "相生" : "相剋";
+std::string_view lineKindName(ElementLineKind kind) {
+    return kind == ElementLineKind::Production ? "相生" : "相剋";
 }
 
 std::string_view markText(int mark) {
@@ -175,8 +175,10 @@ std::string_view markText(int mark) {
 
 std::vector<CycleLine> elementCycleLines() {
     std::vector<CycleLine> lines;
-    for (int e = 1; e <= 5; ++e) lines.push_back({e, producedElement(e), LineKind::Production});
-    for (int e = 1; e <= 5; ++e) lines.push_back({e, controlledElement(e), LineKind::Control});
+    for (int e = 1; e <= 5; ++e)
+        lines.push_back({e, producedElement(e), ElementLineKind::Production});
+    for (int e = 1; e <= 5; ++e)
+        lines.push_back({e, controlledElement(e), ElementLineKind::Control});
     return lines;
 }
 

@@ -89,13 +89,13 @@ struct StrengthPosition {
     int mark = 0;       // +1 "＋" (the day master's element or one producing it), -1 "－"
 };
 
-enum class LineKind { Production, Control };  // 相生, 相剋
+enum class ElementLineKind { Production, Control };  // 相生, 相剋
 
 // A line between the day master's element and another element the chart holds.
 struct StrengthLine {
     int from = 0;  // elements 1..5, in the direction production or control runs
     int to = 0;
-    LineKind kind = LineKind::Production;
+    ElementLineKind kind = ElementLineKind::Production;
     bool gains = false;  // the day master gains energy (green); else it loses it (red)
 };
 
@@ -116,7 +116,7 @@ struct StrengthDiagram {
 // Strength drawing of a chart; an empty chart (day stem 0) gives no positions and no lines.
 StrengthDiagram strengthDiagramOf(const Tmandata& chart);
 // "相生" or "相剋".
-std::string_view lineKindName(LineKind kind);
+std::string_view lineKindName(ElementLineKind kind);
 // "＋" or "－".
 std::string_view markText(int mark);
 
@@ -126,7 +126,7 @@ std::string_view markText(int mark);
 struct CycleLine {
     int from = 0;  // elements 1..5
     int to = 0;
-    LineKind kind = LineKind::Production;
+    ElementLineKind kind = ElementLineKind::Production;
 };
 // The five production lines (木→火 ... 水→木) then the five control lines (木→土 ... 水→火).
 std::vector<CycleLine> elementCycleLines();

@@ -8,6 +8,7 @@
 #include "app/appraisal.h"
 #include "calendar/types.h"
 #include "chart/diagrams.h"
+#include "chart/luck.h"
 #include "chart/mandata.h"
 #include "cli/appraisal_options.h"
 #include "cli/command.h"
@@ -16,8 +17,9 @@ namespace suimei::cli {
 namespace {
 
 constexpr char kHelp[] =
-    "suimei-cli diagrams: what the stem diagram, the branch diagram and the element strength\n"
-    "drawing show for one client (the same client and settings options as appraise).\n"
+    "suimei-cli diagrams: what the stem diagram, the branch diagram, the element strength\n"
+    "drawing and the ten-gods diagram show for one client (the same client and settings options as "
+    "appraise).\n"
     "\n"
     "Numbers are the chart's own: stems 1..10 = 甲..癸, branches 1..12 = 子..亥, elements\n"
     "1..5 = 木 火 土 金 水. With --json one object:\n"
@@ -38,6 +40,13 @@ constexpr char kHelp[] =
     "  strength.marks[]           what and mark (＋ the day master's element or one producing\n"
     "    it, － otherwise)\n"
     "  strength.appeared[]        the elements 干合, 方合 and 三合 bring forth: kind, element\n"
+    "  tenGodDiagram.groups[]     the five ten-god groups 1..5 (比劫 食傷 財 官 印): group,\n"
+    "    element (seen from the day stem), fortune (吉星 liked, 凶星 disliked, else empty)\n"
+    "  tenGodDiagram.lucky[], unlucky[]  the groups marked 吉星 and 凶星\n"
+    "  tenGodDiagram.chartTenGods  ten gods 1..10 (比肩 食神 偏財 偏官 偏印 劫財 傷官 正財 正官\n"
+    "    印綬) of the year, month, hour stems and the year, month, day, hour active hidden stems\n"
+    "  tenGodDiagram.chartLines[] 命式鑑定's lines between them: from, to (ten gods), kind\n"
+    "    (相生 or 相剋)\n"
     "Without --json the same facts as text.\n";
 
 nlohmann::ordered_json diagramsJson(const Tmandata& chart) {
@@ -76,6 +85,24 @@ nlohmann::ordered_json diagramsJson(const Tmandata& chart) {
     for (const AppearedElement& a : strength.appeared) {
         appeared.push_back({{"kind", std::string(a.kind)}, {"element", a.element}});
     }
+    // The ten-gods diagram: the five groups by element with 吉星 / 凶星, and 命式鑑定's lines.
+    ordered_json tenGodGroups = ordered_json::array();
+    ordered_json lucky = ordered_json::array();
+    ordered_json unlucky = ordered_json::array();
+    const auto godGroups = tenGodDiagramGroups(chart);
+    for (int g = 1; g <= 5; ++g) {
+        const DiagramGroup& d = godGroups[static_cast<std::size_t>(g)];
+        tenGodGroups.push_back({{"group", g}, {"element", d.element}, {"fortune", d.fortune}});
+        if (d.fortune == "吉星") lucky.push_back(g);
+        if (d.fortune == "凶星") unlucky.push_back(g);
+    }
+    const DiagramReading reading = tenGodDiagramReading(chart);
+    ordered_json chartLines = ordered_json::array();
+    for (const DiagramLine& l : reading.lines) {
+        chartLines.push_back({{"from", l.fromTenGod},
+                              {"to", l.toTenGod},
+                              {"kind", l.set == DiagramLineSet::Production ? "相生" : "相剋"}});
+    }
     ordered_json j;
     j["stemDiagram"] = {{"pairs", pairs}, {"chartStems", stems.chartStems}};
     j["branchDiagram"] = {{"groups", groups}, {"chartBranches", branches.chartBranches}};
@@ -84,6 +111,11 @@ nlohmann::ordered_json diagramsJson(const Tmandata& chart) {
                      {"lines", lines},
                      {"marks", marks},
                      {"appeared", appeared}};
+    j["tenGodDiagram"] = {{"groups", tenGodGroups},
+                          {"lucky", lucky},
+                          {"unlucky", unlucky},
+                          {"chartTenGods", reading.tenGods},
+                          {"chartLines", chartLines}};
     return j;
 }
 
@@ -123,10 +155,6 @@ void printDiagrams(const Tmandata& chart) {
 }
 
 int runDiagrams(const Args& args) {
-    if (args.has("help")) {
-        std::fputs(kHelp, stdout);
-        return 0;
-    }
     std::vector<std::string> known = clientOptionNames();
     known.push_back("json");
     args.allowOnly(known);
@@ -140,11 +168,17 @@ int runDiagrams(const Args& args) {
     return 0;
 }
 
+std::string diagramsHelp() {
+    return clientOptionsHelp() +
+           "  --json                  the facts below as one JSON object\n\n" + kHelp;
+}
+
 const CommandRegistrar registrar({"diagrams",
-                                  std::string("diagrams ") + kClientOptionsUsage +
-                                      " [--json] [--help]",
-                                  {"json", "south", "yes", "help"},
-                                  &runDiagrams});
+                                  std::string("diagrams ") + kClientOptionsUsage + " [--json]",
+                                  {"json", "south", "yes"},
+                                  clientValuedOptionNames(),
+                                  &runDiagrams,
+                                  &diagramsHelp});
 
 }  // namespace
 }  // namespace suimei::cli

@@ -58,7 +58,7 @@ void ElementCycleWindow::paintDrawing(QPainter& p, const QRectF& area) const {
     // 木 at the top, then 火 土 金 水 clockwise, so production runs round the pentagon.
     auto at = [&](int e) { return ringPoint(centre, radius, e - 1, 5); };
     for (const CycleLine& l : elementCycleLines()) {
-        const bool production = l.kind == LineKind::Production;
+        const bool production = l.kind == ElementLineKind::Production;
         drawLink(p, at(l.from), at(l.to), disc + 4, production ? kProduction : kControl, 2.5, true);
     }
     QFont big = base;

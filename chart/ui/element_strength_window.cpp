@@ -12,8 +12,8 @@
 #include "chart/mandata.h"
 #include "chart/ui/diagram_canvas.h"
 #include "chart/ui/diagram_painting.h"
+#include "core/ui/print_service.h"
 #include "core/ui/qt_text.h"
-#include "core/ui/widget_printing.h"
 
 namespace suimei {
 
@@ -49,7 +49,7 @@ ElementStrengthWindow::ElementStrengthWindow(Notifier& notifier, QWidget* parent
     print->setObjectName("printButton");
     print->setToolTip("この図を印刷します");
     connect(print, &QPushButton::clicked, this,
-            [this] { printWidget(*canvas_, windowTitle(), notifier_); });
+            [this] { PrintService::instance(notifier_).printWidget(*canvas_, windowTitle()); });
     auto* cycle = new QPushButton("五行の相関図", this);
     cycle->setObjectName("cycleButton");
     cycle->setToolTip("五行の相生と相剋の図を表示します");

@@ -66,6 +66,9 @@ class LuckPagesHub : public QObject {
         connect(&bench_.registry, &WindowRegistry::pageShown, this,
                 [this](int page) { pageShown(page); });
         connect(&bench_.registry, &WindowRegistry::settingsChanged, this, [this] { showMonth(); });
+        // The reader's override of the favourable elements changes every ○ × △ of the luck.
+        connect(&bench_.registry, &WindowRegistry::favourableElementsChanged, this,
+                [this] { favourablesChanged(); });
         connect(analysis_, &LuckAnalysisPage::yearClicked, this,
                 [this](int age) { diagram_->showYear(age); });
         connect(life_, &LifeGraphPage::weightsRequested, this,
@@ -107,6 +110,13 @@ class LuckPagesHub : public QObject {
         month_ = {today.year(), today.month()};
         showMonth();
         if (lifeShown_) drawLifeGraph();
+    }
+
+    void favourablesChanged() {
+        const bool run = bench_.runner.hasRun();
+        analysis_->fill(run);
+        practical_->fill(run);
+        diagram_->refresh();
     }
 
     void pageShown(int page) {

@@ -23,14 +23,6 @@ QString qsText(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-void preparePage(const print::PrintDocument& doc, QPagedPaintDevice& device) {
-    device.setPageSize(QPageSize(QSizeF(doc.paperWidth, doc.paperHeight), QPageSize::Millimeter,
-                                 QString(), QPageSize::FuzzyOrientationMatch));
-    device.setPageOrientation(doc.paperWidth > doc.paperHeight ? QPageLayout::Landscape
-                                                               : QPageLayout::Portrait);
-    device.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-}
-
 }  // namespace
 
 void paintPage(const print::PrintPage& page, QPainter& painter, double dotsPerMm) {
@@ -86,27 +78,54 @@ void paintPage(const print::PrintPage& page, QPainter& painter, double dotsPerMm
 }
 
 bool paintDocument(const print::PrintDocument& doc, QPagedPaintDevice& device) {
-    preparePage(doc, device);
+    return PrintService::paintJob(PrintService::documentJob(doc), device);
+}
+
+bool writeDocumentPdf(const print::PrintDocument& doc, const QString& path) {
+    return PrintService::writeJobPdf(PrintService::documentJob(doc), path);
+}
+
+PrintService::Job PrintService::documentJob(const print::PrintDocument& doc) {
+    auto shared = std::make_shared<print::PrintDocument>(doc);
+    Job job;
+    job.title = qsText(doc.title);
+    job.paperWidth = doc.paperWidth;
+    job.paperHeight = doc.paperHeight;
+    job.pages = static_cast<int>(doc.pages.size());
+    job.paint = [shared](QPainter& painter, int page, double dotsPerMm) {
+        paintPage(shared->pages[static_cast<std::size_t>(page)], painter, dotsPerMm);
+    };
+    return job;
+}
+
+bool PrintService::paintJob(const Job& job, QPagedPaintDevice& device) {
+    device.setPageSize(QPageSize(QSizeF(job.paperWidth, job.paperHeight), QPageSize::Millimeter,
+                                 QString(), QPageSize::FuzzyOrientationMatch));
+    device.setPageOrientation(job.paperWidth > job.paperHeight ? QPageLayout::Landscape
+                                                               : QPageLayout::Portrait);
+    device.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
     QPainter painter;
     if (!painter.begin(&device)) return false;
     const double dotsPerMm = device.logicalDpiX() / 25.4;
-    for (std::size_t i = 0; i < doc.pages.size(); ++i) {
+    for (int i = 0; i < job.pages; ++i) {
         if (i > 0 && !device.newPage()) return false;
-        paintPage(doc.pages[i], painter, dotsPerMm);
+        painter.save();
+        job.paint(painter, i, dotsPerMm);
+        painter.restore();
     }
     return painter.end();
 }
 
-bool writeDocumentPdf(const print::PrintDocument& doc, const QString& path) {
+bool PrintService::writeJobPdf(const Job& job, const QString& path) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return false;
     bool painted = false;
     {
         QPdfWriter writer(&file);
         writer.setResolution(300);
-        writer.setTitle(qsText(doc.title));
+        writer.setTitle(job.title);
         writer.setCreator(QStringLiteral("推命ワークベンチ 8.0"));
-        painted = paintDocument(doc, writer);
+        painted = paintJob(job, writer);
     }
     if (!painted) {
         file.cancelWriting();
@@ -116,12 +135,13 @@ bool writeDocumentPdf(const print::PrintDocument& doc, const QString& path) {
 }
 
 PrintService::PrintService(Notifier& notifier, QObject* parent)
-    : QObject(parent), notifier_(notifier) {}
+    : QObject(parent), notifier_(&notifier) {}
 
 PrintService::~PrintService() = default;
 
 PrintService& PrintService::instance(Notifier& notifier) {
     static PrintService* service = new PrintService(notifier, qApp);
+    service->notifier_ = &notifier;
     return *service;
 }
 
@@ -140,27 +160,54 @@ void PrintService::setupPrinter(QWidget* parent) {
 
 void PrintService::print(const print::PrintDocument& doc, QWidget* parent) {
     if (doc.pages.empty()) return;
-    if (!notifier_.ask(kPreviewQuestionText)) {
-        const bool printed = directPrint_ ? directPrint_(doc) : [&] {
-            printer().setDocName(qsText(doc.title));
-            return paintDocument(doc, printer());
+    run(documentJob(doc), parent);
+}
+
+void PrintService::printWidget(QWidget& widget, const QString& title) {
+    const QImage image = widget.grab().toImage();
+    if (image.isNull()) return;
+    Job job;
+    job.title = title;
+    if (image.width() > image.height()) std::swap(job.paperWidth, job.paperHeight);
+    job.pages = 1;
+    job.paint = [image, title, job](QPainter& painter, int, double dotsPerMm) {
+        const double margin = 15 * dotsPerMm;
+        QFont font(QString::fromUtf8("ＭＳ ゴシック"));
+        font.setPointSizeF(12);
+        painter.setFont(font);
+        const QRectF heading(margin, margin, job.paperWidth * dotsPerMm - 2 * margin,
+                             10 * dotsPerMm);
+        painter.drawText(heading, static_cast<int>(Qt::AlignLeft | Qt::AlignTop), title);
+        const QRectF area(margin, margin + 12 * dotsPerMm, heading.width(),
+                          job.paperHeight * dotsPerMm - 2 * margin - 12 * dotsPerMm);
+        const QSizeF fitted = QSizeF(image.size()).scaled(area.size(), Qt::KeepAspectRatio);
+        painter.drawImage(
+            QRectF(area.topLeft() + QPointF((area.width() - fitted.width()) / 2, 0), fitted),
+            image);
+    };
+    run(job, widget.window());
+}
+
+void PrintService::run(const Job& job, QWidget* parent) {
+    if (!notifier_->ask(kPreviewQuestionText)) {
+        const bool printed = directPrint_ ? directPrint_(job.title, job.pages) : [&] {
+            printer().setDocName(job.title);
+            return paintJob(job, printer());
         }();
         if (!printed) {
-            notifier_.error("印刷できませんでした。プリンタ設定を確かめて下さい。", "印刷");
+            notifier_->error("印刷できませんでした。プリンタ設定を確かめて下さい。", "印刷");
         }
         return;
     }
-    auto shared = std::make_shared<print::PrintDocument>(doc);
     auto* preview = new QPrintPreviewDialog(&printer(), parent);
     preview->setObjectName(QStringLiteral("printPreview"));
     preview->setAttribute(Qt::WA_DeleteOnClose);
-    preview->setWindowTitle(QStringLiteral("印刷プレビュー - ") + qsText(doc.title));
+    preview->setWindowTitle(QStringLiteral("印刷プレビュー - ") + job.title);
     connect(preview, &QPrintPreviewDialog::paintRequested, preview,
-            [shared](QPrinter* printer) { paintDocument(*shared, *printer); });
+            [job](QPrinter* printer) { paintJob(job, *printer); });
     auto* pdf = new QAction(QStringLiteral("PDF に保存"), preview);
     pdf->setObjectName(QStringLiteral("savePdfAction"));
-    connect(pdf, &QAction::triggered, preview,
-            [this, shared, preview] { savePdf(*shared, preview); });
+    connect(pdf, &QAction::triggered, preview, [this, job, preview] { savePdf(job, preview); });
     if (auto* bar = preview->findChild<QToolBar*>()) {
         bar->addSeparator();
         bar->addAction(pdf);
@@ -172,18 +219,18 @@ void PrintService::print(const print::PrintDocument& doc, QWidget* parent) {
     emit previewOpened(preview);
 }
 
-void PrintService::savePdf(const print::PrintDocument& doc, QWidget* parent) {
+void PrintService::savePdf(const Job& job, QWidget* parent) {
     QString path;
     if (choosePdfPath_) {
         path = choosePdfPath_(parent);
     } else {
         path = QFileDialog::getSaveFileName(parent, QStringLiteral("PDF に保存"),
-                                            qsText(doc.title) + QStringLiteral(".pdf"),
+                                            job.title + QStringLiteral(".pdf"),
                                             QStringLiteral("PDF (*.pdf)"));
     }
     if (path.isEmpty()) return;
-    if (!writeDocumentPdf(doc, path)) {
-        notifier_.error("PDF を書き込めませんでした。\n" + path.toStdString(), "PDF に保存");
+    if (!writeJobPdf(job, path)) {
+        notifier_->error("PDF を書き込めませんでした。\n" + path.toStdString(), "PDF に保存");
     }
 }
 

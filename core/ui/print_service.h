@@ -38,11 +38,15 @@ class PrintService : public QObject {
     explicit PrintService(Notifier& notifier, QObject* parent = nullptr);
     ~PrintService() override;
 
-    // The program's print service (made on first use, lives until the program ends).
+    // The program's print service (made on first use, lives until the program ends), telling
+    // through `notifier` from now on.
     static PrintService& instance(Notifier& notifier);
 
     // Asks the preview question, then previews or prints `doc`. `parent` owns the preview.
     void print(const print::PrintDocument& doc, QWidget* parent);
+    // The same for a window's drawing: `widget` as it is painted now, scaled to fit one page
+    // (landscape when it is wider than high) under the heading `title`.
+    void printWidget(QWidget& widget, const QString& title);
     // The printer setup dialog (プリンタ設定); its choices hold for the next prints.
     void setupPrinter(QWidget* parent);
     QPrinter& printer();
@@ -51,22 +55,39 @@ class PrintService : public QObject {
     void setPdfPathChooser(std::function<QString(QWidget*)> choose) {
         choosePdfPath_ = std::move(choose);
     }
-    // Prints at once without the platform (tests): called instead of painting on the printer.
-    void setDirectPrinter(std::function<bool(const print::PrintDocument&)> print) {
+    // Prints at once without the platform (tests): called with the job's name and page count
+    // instead of painting on the printer.
+    void setDirectPrinter(std::function<bool(const QString& title, int pages)> print) {
         directPrint_ = std::move(print);
     }
+
+    // What one print job draws: its pages, each painted on a device with `dotsPerMm` dots to the
+    // millimetre.
+    struct Job {
+        QString title;
+        double paperWidth = 210;   // mm
+        double paperHeight = 297;  // mm
+        int pages = 0;
+        std::function<void(QPainter&, int page, double dotsPerMm)> paint;
+    };
+    static Job documentJob(const print::PrintDocument& doc);
+    // Paints every page of `job` on `device`; false when the painter cannot start on it.
+    static bool paintJob(const Job& job, QPagedPaintDevice& device);
+    // Writes `job` as a PDF file; false (and no file left behind) when it cannot be written.
+    static bool writeJobPdf(const Job& job, const QString& path);
 
   signals:
     // A preview window was opened (tests find it through this).
     void previewOpened(QWidget* preview);
 
   private:
-    void savePdf(const print::PrintDocument& doc, QWidget* parent);
+    void run(const Job& job, QWidget* parent);
+    void savePdf(const Job& job, QWidget* parent);
 
-    Notifier& notifier_;
+    Notifier* notifier_;
     std::unique_ptr<QPrinter> printer_;
     std::function<QString(QWidget*)> choosePdfPath_;
-    std::function<bool(const print::PrintDocument&)> directPrint_;
+    std::function<bool(const QString&, int)> directPrint_;
 };
 
 }  // namespace suimei

@@ -158,13 +158,13 @@ TEST(StrengthDiagram, PositionsMarksLinesAndAppearedWorkedByHand) {
     ASSERT_EQ(d.lines.size(), 4u);
     struct L {
         int from, to;
-        LineKind kind;
+        ElementLineKind kind;
         bool gains;
     };
-    const L lines[] = {{1, 2, LineKind::Production, false},
-                       {1, 3, LineKind::Control, false},
-                       {4, 1, LineKind::Control, false},
-                       {5, 1, LineKind::Production, true}};
+    const L lines[] = {{1, 2, ElementLineKind::Production, false},
+                       {1, 3, ElementLineKind::Control, false},
+                       {4, 1, ElementLineKind::Control, false},
+                       {5, 1, ElementLineKind::Production, true}};
     for (std::size_t i = 0; i < 4; ++i) {
         EXPECT_EQ(d.lines[i].from, lines[i].from) << i;
         EXPECT_EQ(d.lines[i].to, lines[i].to) << i;
@@ -207,11 +207,11 @@ TEST(ElementCycle, ProductionRoundAndControlAcross) {
     // 水 produces 木 (closing the round); 水 controls 火; 金 controls 木.
     EXPECT_EQ(lines[4].from, 5);
     EXPECT_EQ(lines[4].to, 1);
-    EXPECT_EQ(lines[4].kind, LineKind::Production);
+    EXPECT_EQ(lines[4].kind, ElementLineKind::Production);
     EXPECT_EQ(lines[9].from, 5);
     EXPECT_EQ(lines[9].to, 2);
     EXPECT_EQ(lines[8].to, 1);
-    EXPECT_EQ(lines[8].kind, LineKind::Control);
+    EXPECT_EQ(lines[8].kind, ElementLineKind::Control);
     EXPECT_EQ(elementSeason(3), "");
     EXPECT_EQ(elementSeason(4), "秋");
 }

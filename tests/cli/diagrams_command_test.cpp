@@ -38,14 +38,29 @@ TEST(DiagramsCommand, JsonHoldsTheFactsOfEachDiagram) {
     ASSERT_EQ(strength["lines"].size(), 3u);
     EXPECT_EQ(strength["lines"][1]["colour"], "green");  // 火→土
     EXPECT_EQ(strength["appeared"][0]["kind"], "干合");
+    // Ten-gods diagram of day stem 戊 (土): 比劫 土, 食傷 金, 財 水, 官 木, 印 火; year 己 is
+    // 劫財 (6), month 丙 偏印 (5), hour 癸 正財 (8).
+    const auto& gods = j["tenGodDiagram"];
+    ASSERT_EQ(gods["groups"].size(), 5u);
+    const int elements[5] = {3, 4, 5, 1, 2};
+    for (int g = 0; g < 5; ++g) EXPECT_EQ(gods["groups"][g]["element"], elements[g]) << g;
+    EXPECT_EQ(gods["chartTenGods"][0], 6);
+    EXPECT_EQ(gods["chartTenGods"][1], 5);
+    EXPECT_EQ(gods["chartTenGods"][2], 8);
+    for (const auto& g : gods["lucky"]) {
+        EXPECT_EQ(gods["groups"][g.get<int>() - 1]["fortune"], "吉星");
+    }
+    EXPECT_FALSE(gods["lucky"].empty());
+    EXPECT_TRUE(gods["chartLines"].is_array());
 }
 
 TEST(DiagramsCommand, HelpDescribesTheMembersAndBadInputStops) {
     int status = -1;
     const std::string help = cli("diagrams --help", &status);
     EXPECT_EQ(status, 0);
-    for (const char* member : {"stemDiagram.pairs", "branchDiagram.groups", "strength.lines",
-                               "strength.marks", "strength.appeared"}) {
+    for (const char* member :
+         {"stemDiagram.pairs", "branchDiagram.groups", "strength.lines", "strength.marks",
+          "strength.appeared", "tenGodDiagram.groups", "tenGodDiagram.chartLines"}) {
         EXPECT_NE(help.find(member), std::string::npos) << member;
     }
     EXPECT_TRUE(cli("diagrams --date 2000/02/31 --sex 男 --json", &status).empty());

@@ -19,6 +19,7 @@
 #include "app/ui/app_windows.h"
 #include "app/ui/main_window.h"
 #include "app/ui/runner_backend.h"
+#include "chart/luck.h"
 #include "chart/mandata.h"
 #include "chart/ui/branch_diagram_window.h"
 #include "chart/ui/chart_windows.h"
@@ -26,6 +27,7 @@
 #include "chart/ui/explanation_text_window.h"
 #include "chart/ui/favourable_override_window.h"
 #include "chart/ui/favourable_rules_window.h"
+#include "chart/ui/luck_pages.h"
 #include "chart/ui/stem_diagram_window.h"
 #include "chart/ui/ten_god_explanation_window.h"
 #include "support/temp_dir.h"
@@ -203,7 +205,7 @@ TEST_F(ChartDiagramWindows, ElementStrengthShowsTheChartsFacts) {
     for (std::size_t i = 0; i < 8; ++i) EXPECT_EQ(d.positions[i].mark, marks[i]) << i;
     ASSERT_EQ(d.lines.size(), 3u);
     EXPECT_EQ(d.lines[0].from, 1);
-    EXPECT_EQ(d.lines[0].kind, LineKind::Control);
+    EXPECT_EQ(d.lines[0].kind, ElementLineKind::Control);
     EXPECT_TRUE(d.lines[1].gains);
     EXPECT_EQ(d.lines[2].to, 5);
     ASSERT_EQ(d.appeared.size(), 1u);
@@ -249,6 +251,50 @@ TEST_F(ChartDiagramWindows, OverrideRefreshesTheChartPageOrIsRefused) {
     EXPECT_TRUE(override->dislikedButton(3)->isChecked());
     mainWindow.okbtnClick();
     EXPECT_EQ(mainWindow.findChild<QLineEdit*>("yorokobu")->text(), computedLiked);
+}
+
+// The luck marks of the 実践鑑定 page follow the override: after it they are the engine's marks of
+// the overridden chart, and a new run brings back the computed ones.
+TEST_F(ChartDiagramWindows, OverrideRefreshesTheLuckMarks) {
+    installLuckPages(bench);
+    runSample();
+    auto shownMarks = [&] {
+        std::vector<QString> marks;
+        for (int i = 1; i <= 14; ++i) {
+            auto* label = mainWindow.findChild<QLabel*>(QString("marudai%1").arg(i));
+            if (label) marks.push_back(label->text());
+        }
+        return marks;
+    };
+    auto engineMarks = [&] {
+        std::vector<QString> marks;
+        for (const PracticalLuckColumn& col : practicalLuckColumns(runner.chart())) {
+            for (int m : col.marks) marks.push_back(QString::fromUtf8(ratingMark(m).data()));
+        }
+        return marks;
+    };
+    const std::vector<QString> computed = shownMarks();
+    ASSERT_EQ(computed, engineMarks());
+
+    // The opposite of the computed choice: every liked element becomes disliked and back.
+    press("Changek");
+    auto* override = window<FavourableOverrideWindow>();
+    const ElementSlots fav = runner.chart().favourableSlots();
+    int liked = 0;
+    for (int e = 1; e <= 5; ++e) {
+        const bool wasLiked = e == fav[1] || e == fav[2] || e == fav[3];
+        (wasLiked ? override->dislikedButton(e) : override->likedButton(e))->click();
+        liked += wasLiked ? 0 : 1;
+    }
+    ASSERT_LE(liked, 3);
+    override->findChild<QPushButton*>("okButton")->click();
+    ASSERT_FALSE(override->isVisible()) << notes.lastText();
+    const std::vector<QString> overridden = shownMarks();
+    EXPECT_EQ(overridden, engineMarks());
+    EXPECT_NE(overridden, computed);
+
+    mainWindow.okbtnClick();
+    EXPECT_EQ(shownMarks(), computed);
 }
 
 TEST_F(ChartDiagramWindows, FixedExplanationsCarryTheirTexts) {

@@ -64,8 +64,8 @@ TEST(PrintService, NoPrintsAtOnceWithoutAPreview) {
     PrintService service(notifier);
     int printed = 0;
     int previews = 0;
-    service.setDirectPrinter([&](const print::PrintDocument& doc) {
-        printed += static_cast<int>(doc.pages.size());
+    service.setDirectPrinter([&](const QString&, int pages) {
+        printed += pages;
         return true;
     });
     QObject::connect(&service, &PrintService::previewOpened, [&] { ++previews; });
@@ -76,7 +76,7 @@ TEST(PrintService, NoPrintsAtOnceWithoutAPreview) {
     EXPECT_EQ(notifier.notices[0].text, kPreviewQuestionText);
 
     // A printer that fails is reported, not taken for done.
-    service.setDirectPrinter([](const print::PrintDocument&) { return false; });
+    service.setDirectPrinter([](const QString&, int) { return false; });
     service.print(memo(1), nullptr);
     EXPECT_EQ(notifier.notices.back().kind, NoticeKind::Error);
 }
@@ -87,7 +87,7 @@ TEST(PrintService, YesOpensThePreviewWhosePdfActionWritesTheDocument) {
     RecordingNotifier notifier;
     PrintService service(notifier);
     service.setPdfPathChooser([&](QWidget*) { return path; });
-    service.setDirectPrinter([](const print::PrintDocument&) {
+    service.setDirectPrinter([](const QString&, int) {
         ADD_FAILURE() << "printed without the preview";
         return true;
     });
@@ -101,6 +101,28 @@ TEST(PrintService, YesOpensThePreviewWhosePdfActionWritesTheDocument) {
     EXPECT_EQ(pdf->text(), QString::fromUtf8("PDF に保存"));
     pdf->trigger();
     EXPECT_EQ(pdfPages(path), 1);
+    preview->close();
+}
+
+// A window's drawing goes through the same question and preview; its PDF holds the heading and
+// lies in landscape when the drawing is wider than high.
+TEST(PrintService, AWindowsDrawingPrintsOnOneLandscapePage) {
+    testing::TempDir dir;
+    const QString path = QString::fromStdString((dir.path() / "drawing.pdf").string());
+    RecordingNotifier notifier;
+    PrintService service(notifier);
+    service.setPdfPathChooser([&](QWidget*) { return path; });
+    QWidget* preview = nullptr;
+    QObject::connect(&service, &PrintService::previewOpened, [&](QWidget* w) { preview = w; });
+    QWidget drawing;
+    drawing.resize(600, 300);
+    service.printWidget(drawing, QString::fromUtf8("五行強弱の鑑定"));
+    ASSERT_NE(preview, nullptr);
+    preview->findChild<QAction*>("savePdfAction")->trigger();
+    EXPECT_EQ(pdfPages(path), 1);
+    EXPECT_TRUE(run("pdftotext", {path, "-"}).contains(QString::fromUtf8("五行強弱の鑑定")));
+    EXPECT_TRUE(run("pdfinfo", {path}).contains("landscape") ||
+                run("pdfinfo", {path}).contains("842 x 595"));
     preview->close();
 }
 
