@@ -122,37 +122,53 @@ int RateLuckStem(const Tmandata& chart, int stem) {
     return bound != 0 ? bound : rateElement(chart, elementOfStem(stem));
 }
 
+namespace {
+
+// How the chart already ties its year, month and day branches: h1 year–month pair, h2 that or a
+// day–month pair; c1 year–month clash, c2 that or a month–day clash.
+struct BranchTies {
+    int year = 0;
+    int month = 0;
+    ElementSlots liked{};
+    bool h1 = false, h2 = false, c1 = false, c2 = false;
+};
+
+BranchTies branchTiesOf(const Tmandata& chart) {
+    BranchTies t;
+    t.year = chart.yearPillar.branch;
+    t.month = chart.monthPillar.branch;
+    const int day = chart.dayPillar.branch;
+    t.liked = chart.favourableSlots();
+    t.h1 = branchesPairCombine(t.year, t.month);
+    t.h2 = t.h1 || branchesPairCombine(day, t.month);
+    t.c1 = branchesClash(t.year, t.month);
+    t.c2 = t.c1 || branchesClash(t.month, day);
+    return t;
+}
+
+}  // namespace
+
 int rateBranchClash(const Tmandata& chart, int branch) {
-    const int yb = chart.yearPillar.branch;
-    const int mb = chart.monthPillar.branch;
-    const int db = chart.dayPillar.branch;
-    const ElementSlots liked = chart.favourableSlots();
-    const bool h1 = branchesPairCombine(yb, mb);
-    const bool h2 = h1 || branchesPairCombine(db, mb);
-    const bool c1 = branchesClash(yb, mb);
-    const bool c2 = c1 || branchesClash(mb, db);
+    const BranchTies t = branchTiesOf(chart);
     // A clash on a branch the chart already ties in a pair frees it; a clash on a branch the chart
     // already clashes changes nothing.
-    if (branchesClash(branch, yb)) return rateRemoval(branchSupports(yb, liked), !h1 && !c1, h1);
-    if (branchesClash(branch, mb)) return rateRemoval(branchSupports(mb, liked), !h2 && !c2, h2);
+    if (branchesClash(branch, t.year)) {
+        return rateRemoval(branchSupports(t.year, t.liked), !t.h1 && !t.c1, t.h1);
+    }
+    if (branchesClash(branch, t.month)) {
+        return rateRemoval(branchSupports(t.month, t.liked), !t.h2 && !t.c2, t.h2);
+    }
     return 0;
 }
 
 int rateBranchPair(const Tmandata& chart, int branch) {
-    const int yb = chart.yearPillar.branch;
-    const int mb = chart.monthPillar.branch;
-    const int db = chart.dayPillar.branch;
-    const ElementSlots liked = chart.favourableSlots();
-    const bool h1 = branchesPairCombine(yb, mb);
-    const bool h2 = h1 || branchesPairCombine(db, mb);
-    const bool c1 = branchesClash(yb, mb);
-    const bool c2 = c1 || branchesClash(mb, db);
+    const BranchTies t = branchTiesOf(chart);
     // A pair ties the branch down; one the chart clashes is held together again instead.
-    if (branchesPairCombine(branch, yb)) {
-        return rateRemoval(branchSupports(yb, liked), !h1 && !c1, c1);
+    if (branchesPairCombine(branch, t.year)) {
+        return rateRemoval(branchSupports(t.year, t.liked), !t.h1 && !t.c1, t.c1);
     }
-    if (branchesPairCombine(branch, mb)) {
-        return rateRemoval(branchSupports(mb, liked), !h2 && !c2, c2);
+    if (branchesPairCombine(branch, t.month)) {
+        return rateRemoval(branchSupports(t.month, t.liked), !t.h2 && !t.c2, t.c2);
     }
     return 0;
 }

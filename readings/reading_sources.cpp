@@ -221,20 +221,15 @@ ImagerySource parseImagerySource(std::string_view text) {
     return out;
 }
 
-bool fillPassageTable(Table& table, const PassageSource& source, std::string* error) {
+namespace {
+
+// Appends one record per item in one transaction; stops at the first write that fails.
+template <typename Records, typename SetFields>
+bool fillRecords(Table& table, const Records& records, SetFields setFields, std::string* error) {
     Table::Batch batch(table);
-    for (const PassageSourceRecord& r : source.records) {
-        std::string memo;
-        for (std::size_t i = 0; i < r.memoLines.size(); ++i) {
-            if (i) memo += '\n';
-            memo += r.memoLines[i];
-        }
+    for (const auto& record : records) {
         table.append();
-        table.setField("key1", r.key1);
-        table.setField("key2", r.key2);
-        table.setField("bun1", r.bun1);
-        table.setField("memo", memo);
-        table.setField("etc", r.etc);
+        setFields(record);
         if (!table.post()) {
             if (error) *error = table.lastError();
             return false;
@@ -245,47 +240,50 @@ bool fillPassageTable(Table& table, const PassageSource& source, std::string* er
         return false;
     }
     return true;
+}
+
+std::string memoOf(const std::vector<std::string>& lines) {
+    std::string memo;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i) memo += '\n';
+        memo += lines[i];
+    }
+    return memo;
+}
+
+}  // namespace
+
+bool fillPassageTable(Table& table, const PassageSource& source, std::string* error) {
+    return fillRecords(
+        table, source.records,
+        [&table](const PassageSourceRecord& r) {
+            table.setField("key1", r.key1);
+            table.setField("key2", r.key2);
+            table.setField("bun1", r.bun1);
+            table.setField("memo", memoOf(r.memoLines));
+            table.setField("etc", r.etc);
+        },
+        error);
 }
 
 bool fillSixtyTable(Table& table, const SixtySource& source, std::string* error) {
-    Table::Batch batch(table);
-    for (const SixtySourceRecord& r : source.records) {
-        std::string memo;
-        for (std::size_t i = 0; i < r.memoLines.size(); ++i) {
-            if (i) memo += '\n';
-            memo += r.memoLines[i];
-        }
-        table.append();
-        table.setField("sex", r.sex);
-        table.setField("no", std::to_string(r.number));
-        table.setField("memo", memo);
-        if (!table.post()) {
-            if (error) *error = table.lastError();
-            return false;
-        }
-    }
-    if (!batch.commit()) {
-        if (error) *error = table.lastError();
-        return false;
-    }
-    return true;
+    return fillRecords(
+        table, source.records,
+        [&table](const SixtySourceRecord& r) {
+            table.setField("sex", r.sex);
+            table.setField("no", std::to_string(r.number));
+            table.setField("memo", memoOf(r.memoLines));
+        },
+        error);
 }
 
 bool fillImageryTable(Table& table, const ImagerySource& source, std::string* error) {
-    Table::Batch batch(table);
-    for (const Record& row : source.rows) {
-        table.append();
-        for (const auto& [name, value] : row) table.setField(name, value);
-        if (!table.post()) {
-            if (error) *error = table.lastError();
-            return false;
-        }
-    }
-    if (!batch.commit()) {
-        if (error) *error = table.lastError();
-        return false;
-    }
-    return true;
+    return fillRecords(
+        table, source.rows,
+        [&table](const Record& row) {
+            for (const auto& [name, value] : row) table.setField(name, value);
+        },
+        error);
 }
 
 SectionText convertSectionSource(std::string_view text) {

@@ -75,21 +75,8 @@ BranchDiagramWindow::BranchDiagramWindow(QWidget* parent) : QDialog(parent) {
     connect(clear, &QPushButton::clicked, this, &BranchDiagramWindow::clearDrawing);
     rows->addWidget(clear, 0, kBranchKinds + 1, 2, 1);
 
-    auto* ticks = new QHBoxLayout;
-    ticks->addWidget(new QLabel("三合・方合で生じた五行：", this));
-    for (int e = 1; e <= 5; ++e) {
-        auto* box = new QCheckBox(kBoxCaptions[static_cast<std::size_t>(e)], this);
-        box->setObjectName(QString("kaBox%1").arg(e));
-        box->setAttribute(Qt::WA_TransparentForMouseEvents);
-        box->setFocusPolicy(Qt::NoFocus);
-        boxes_[static_cast<std::size_t>(e)] = box;
-        ticks->addWidget(box);
-    }
-    ticks->addStretch();
-    auto* closeButton = new QPushButton("閉じる", this);
-    closeButton->setObjectName("closeButton");
-    connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
-    ticks->addWidget(closeButton);
+    QHBoxLayout* ticks =
+        transformedElementRow(this, "三合・方合で生じた五行：", kBoxCaptions, boxes_);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(canvas_, 1);

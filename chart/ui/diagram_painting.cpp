@@ -1,9 +1,14 @@
 #include "chart/ui/diagram_painting.h"
 
+#include <QCheckBox>
+#include <QDialog>
 #include <QFontMetricsF>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <QPushButton>
 
 #include <algorithm>
 #include <cmath>
@@ -77,6 +82,27 @@ QColor elementColour(int element) {
         default:
             return QColor(0x80, 0x80, 0x80);
     }
+}
+
+QHBoxLayout* transformedElementRow(QDialog* window, const QString& caption,
+                                   const std::array<const char*, 6>& captions,
+                                   std::array<QCheckBox*, 6>& boxes) {
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel(caption, window));
+    for (std::size_t slot = 1; slot <= 5; ++slot) {
+        auto* box = new QCheckBox(QString::fromUtf8(captions[slot]), window);
+        box->setObjectName(QString("kaBox%1").arg(slot));
+        box->setAttribute(Qt::WA_TransparentForMouseEvents);
+        box->setFocusPolicy(Qt::NoFocus);
+        boxes[slot] = box;
+        row->addWidget(box);
+    }
+    row->addStretch();
+    auto* closeButton = new QPushButton(QString::fromUtf8("閉じる"), window);
+    closeButton->setObjectName("closeButton");
+    QObject::connect(closeButton, &QPushButton::clicked, window, &QDialog::close);
+    row->addWidget(closeButton);
+    return row;
 }
 
 }  // namespace suimei

@@ -49,22 +49,7 @@ StemDiagramWindow::StemDiagramWindow(QWidget* parent) : QDialog(parent) {
     buttons->addWidget(clear);
     buttons->addStretch();
 
-    auto* ticks = new QHBoxLayout;
-    ticks->addWidget(new QLabel("干合で生じた五行：", this));
-    for (int slot = 1; slot <= 5; ++slot) {
-        auto* box = new QCheckBox(kBoxCaptions[static_cast<std::size_t>(slot)], this);
-        box->setObjectName(QString("kaBox%1").arg(slot));
-        // The boxes show the chart; the reader does not tick them.
-        box->setAttribute(Qt::WA_TransparentForMouseEvents);
-        box->setFocusPolicy(Qt::NoFocus);
-        boxes_[static_cast<std::size_t>(slot)] = box;
-        ticks->addWidget(box);
-    }
-    ticks->addStretch();
-    auto* closeButton = new QPushButton("閉じる", this);
-    closeButton->setObjectName("closeButton");
-    connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
-    ticks->addWidget(closeButton);
+    QHBoxLayout* ticks = transformedElementRow(this, "干合で生じた五行：", kBoxCaptions, boxes_);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(canvas_, 1);
