@@ -1,4 +1,5 @@
 #include "chart/ui/diagram_painting.h"
+#include "core/ui/window_parts.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -98,10 +99,7 @@ QHBoxLayout* transformedElementRow(QDialog* window, const QString& caption,
         row->addWidget(box);
     }
     row->addStretch();
-    auto* closeButton = new QPushButton(QString::fromUtf8("閉じる"), window);
-    closeButton->setObjectName("closeButton");
-    QObject::connect(closeButton, &QPushButton::clicked, window, &QDialog::close);
-    row->addWidget(closeButton);
+    row->addWidget(makeCloseButton(window));
     return row;
 }
 

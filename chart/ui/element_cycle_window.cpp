@@ -13,6 +13,7 @@
 #include "chart/ui/diagram_canvas.h"
 #include "chart/ui/diagram_painting.h"
 #include "core/ui/qt_text.h"
+#include "core/ui/window_parts.h"
 
 namespace suimei {
 
@@ -29,12 +30,7 @@ ElementCycleWindow::ElementCycleWindow(QWidget* parent) : QDialog(parent) {
     canvas_ = new DiagramCanvas([this](QPainter& p, const QRectF& r) { paintDrawing(p, r); },
                                 QSize(480, 500), this);
     canvas_->setObjectName("canvas");
-    auto* closeButton = new QPushButton("閉じる", this);
-    closeButton->setObjectName("closeButton");
-    connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(closeButton);
+    QHBoxLayout* buttons = closeButtonRow(this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(canvas_, 1);
     layout->addLayout(buttons);

@@ -1,4 +1,5 @@
 #include "chart/ui/explanation_text_window.h"
+#include "core/ui/window_parts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -36,12 +37,7 @@ ExplanationTextWindow::ExplanationTextWindow(const QString& objectName, const QS
         layout->addWidget(label);
     }
     layout->addStretch();
-    auto* closeButton = new QPushButton("閉じる", this);
-    closeButton->setObjectName("closeButton");
-    connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(closeButton);
+    QHBoxLayout* buttons = closeButtonRow(this);
     layout->addLayout(buttons);
     layout->setContentsMargins(18, 14, 18, 12);
 }

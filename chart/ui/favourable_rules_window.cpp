@@ -1,4 +1,5 @@
 #include "chart/ui/favourable_rules_window.h"
+#include "core/ui/window_parts.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -68,12 +69,7 @@ FavourableRulesWindow::FavourableRulesWindow(QWidget* parent) : QDialog(parent) 
     grid_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     grid_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
-    auto* closeButton = new QPushButton("閉じる", this);
-    closeButton->setObjectName("closeButton");
-    connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(closeButton);
+    QHBoxLayout* buttons = closeButtonRow(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading);

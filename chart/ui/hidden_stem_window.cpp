@@ -15,6 +15,7 @@
 #include "calendar/types.h"
 #include "chart/hidden_stems.h"
 #include "core/ui/qt_text.h"
+#include "core/ui/window_parts.h"
 
 namespace suimei {
 
@@ -89,12 +90,7 @@ TZokanDBfrm::TZokanDBfrm(QWidget* parent) : QDialog(parent) {
     grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     grid_->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
 
-    auto* closeButton = new QPushButton("閉じる", this);
-    closeButton->setObjectName("closeButton");
-    connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(closeButton);
+    QHBoxLayout* buttons = closeButtonRow(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(schoolBox);

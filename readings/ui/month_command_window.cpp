@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/ui/window_parts.h"
 #include "readings/pillar_readings.h"
 
 namespace suimei {
@@ -44,10 +45,7 @@ MonthCommandWindow::MonthCommandWindow(QWidget* parent) : QWidget(parent) {
     memo_->setReadOnly(true);
     layout->addWidget(memo_, 1);
 
-    auto* close = new QPushButton(QString::fromUtf8("閉じる"), this);
-    close->setObjectName(QStringLiteral("closeButton"));
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
-    layout->addWidget(close, 0, Qt::AlignRight);
+    layout->addLayout(closeButtonRow(this));
 }
 
 void MonthCommandWindow::showChart(const Tmandata& chart, const AppPaths& paths,

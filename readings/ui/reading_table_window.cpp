@@ -9,6 +9,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "core/ui/window_parts.h"
 #include "readings/ui/table_page_model.h"
 
 namespace suimei {
@@ -23,10 +24,7 @@ ReadingTableWindow::ReadingTableWindow(Table* table, const QStringList& gridFiel
     auto* layout = new QVBoxLayout(body);
     layout->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(body, 1);
-    auto* close = new QPushButton(QString::fromUtf8("閉じる"), this);
-    close->setObjectName(QStringLiteral("closeButton"));
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
-    outer->addWidget(close, 0, Qt::AlignRight);
+    outer->addLayout(closeButtonRow(this));
     navigator_ = new TableNavigator(this);
     layout->addWidget(navigator_);
 
