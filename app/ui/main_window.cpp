@@ -346,6 +346,10 @@ QString Tmenufrm::birthDateText() const {
     return birthday_->text();
 }
 
+QString Tmenufrm::clientName() const {
+    return simei_->text().trimmed();
+}
+
 void Tmenufrm::setBirthDateText(const QString& text) {
     birthday_->setText(text);
 }

@@ -98,6 +98,7 @@ class Tmenufrm : public QMainWindow, public WorkbenchHost {
     void runAppraisal() override { okbtnClick(); }
     bool hasAppraisal() const override;
     QString birthDateText() const override;
+    QString clientName() const override;
     void enterBirthDate(const QString& text) override;
 
     // The appraisal button: runs the appraisal and shows the chart page.

@@ -34,6 +34,8 @@ class WorkbenchHost {
     virtual bool hasAppraisal() const = 0;
     // The birth-date field of the form.
     virtual QString birthDateText() const = 0;
+    // The name field of the form (the client's name as the reader typed it).
+    virtual QString clientName() const = 0;
     // Writes the birth date into the form and posts the client record.
     virtual void enterBirthDate(const QString& text) = 0;
 };
