@@ -5,6 +5,7 @@
 #include "calendar/ui/calendar_windows.h"
 #include "chart/ui/chart_windows.h"
 #include "chart/ui/luck_pages.h"
+#include "readings/ui/memo_windows.h"
 #include "readings/ui/reading_windows.h"
 
 namespace suimei {
@@ -16,6 +17,7 @@ void installSubsystems(Tmenufrm& mainWindow, AppraisalBackend& backend, const Wo
     installAppWindows(mainWindow, backend, bench);
     // Without the passage table the readings stay empty; the rest of the program works.
     installReadingWindows(bench);
+    installMemoWindows(bench);
 }
 
 }  // namespace suimei

@@ -355,6 +355,19 @@ void Tmenufrm::enterBirthDate(const QString& text) {
     entryPage_->postRecord();
 }
 
+QString Tmenufrm::clientName() const {
+    return simei_->text().trimmed();
+}
+
+QString Tmenufrm::clientMemo() const {
+    return memo_->toPlainText();
+}
+
+void Tmenufrm::setClientMemo(const QString& text) {
+    if (memo_->toPlainText() != text) memo_->setPlainText(text);
+    entryPage_->postRecord();
+}
+
 AppraisalInput Tmenufrm::collectInput() const {
     return clientInput(simei_->text().trimmed().toStdString(),
                        birthday_->text().trimmed().toStdString(),

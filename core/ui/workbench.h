@@ -36,6 +36,11 @@ class WorkbenchHost {
     virtual QString birthDateText() const = 0;
     // Writes the birth date into the form and posts the client record.
     virtual void enterBirthDate(const QString& text) = 0;
+    // The current client's name and remarks (備考) as the data-entry form shows them.
+    virtual QString clientName() const { return {}; }
+    virtual QString clientMemo() const { return {}; }
+    // Writes the remarks into the form and posts the client record, so nothing typed is lost.
+    virtual void setClientMemo(const QString& /*text*/) {}
 };
 
 // Openers and page events that any number of subsystems add to.
