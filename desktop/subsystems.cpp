@@ -6,6 +6,7 @@
 #include "chart/ui/chart_windows.h"
 #include "chart/ui/luck_pages.h"
 #include "readings/ui/marriage_work_windows.h"
+#include "readings/ui/memo_windows.h"
 #include "readings/ui/reading_windows.h"
 
 namespace suimei {
@@ -18,6 +19,7 @@ void installSubsystems(Tmenufrm& mainWindow, AppraisalBackend& backend, const Wo
     // Without the passage table the readings stay empty; the rest of the program works.
     installReadingWindows(bench);
     installMarriageWorkWindows(bench);
+    installMemoWindows(bench);
 }
 
 }  // namespace suimei

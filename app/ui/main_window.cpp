@@ -346,16 +346,25 @@ QString Tmenufrm::birthDateText() const {
     return birthday_->text();
 }
 
-QString Tmenufrm::clientName() const {
-    return simei_->text().trimmed();
-}
-
 void Tmenufrm::setBirthDateText(const QString& text) {
     birthday_->setText(text);
 }
 
 void Tmenufrm::enterBirthDate(const QString& text) {
     setBirthDateText(text);
+    entryPage_->postRecord();
+}
+
+QString Tmenufrm::clientName() const {
+    return simei_->text().trimmed();
+}
+
+QString Tmenufrm::clientMemo() const {
+    return memo_->toPlainText();
+}
+
+void Tmenufrm::setClientMemo(const QString& text) {
+    if (memo_->toPlainText() != text) memo_->setPlainText(text);
     entryPage_->postRecord();
 }
 

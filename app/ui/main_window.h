@@ -98,8 +98,10 @@ class Tmenufrm : public QMainWindow, public WorkbenchHost {
     void runAppraisal() override { okbtnClick(); }
     bool hasAppraisal() const override;
     QString birthDateText() const override;
-    QString clientName() const override;
     void enterBirthDate(const QString& text) override;
+    QString clientName() const override;
+    QString clientMemo() const override;
+    void setClientMemo(const QString& text) override;
 
     // The appraisal button: runs the appraisal and shows the chart page.
     void okbtnClick();

@@ -34,10 +34,13 @@ class WorkbenchHost {
     virtual bool hasAppraisal() const = 0;
     // The birth-date field of the form.
     virtual QString birthDateText() const = 0;
-    // The name field of the form (the client's name as the reader typed it).
-    virtual QString clientName() const = 0;
     // Writes the birth date into the form and posts the client record.
     virtual void enterBirthDate(const QString& text) = 0;
+    // The current client's name and remarks (備考) as the data-entry form shows them.
+    virtual QString clientName() const { return {}; }
+    virtual QString clientMemo() const { return {}; }
+    // Writes the remarks into the form and posts the client record, so nothing typed is lost.
+    virtual void setClientMemo(const QString& /*text*/) {}
 };
 
 // Openers and page events that any number of subsystems add to.
