@@ -1,6 +1,7 @@
 #include "desktop/subsystems.h"
 
 #include "app/ui/app_windows.h"
+#include "app/ui/compatibility_windows.h"
 #include "app/ui/main_window.h"
 #include "calendar/ui/calendar_windows.h"
 #include "chart/ui/chart_windows.h"
@@ -16,6 +17,7 @@ void installSubsystems(Tmenufrm& mainWindow, AppraisalBackend& backend, const Wo
     installChartWindows(bench);
     installLuckPages(bench);
     installAppWindows(mainWindow, backend, bench);
+    installCompatibilityWindows(bench);
     // Without the passage table the readings stay empty; the rest of the program works.
     installReadingWindows(bench);
     installMarriageWorkWindows(bench);
