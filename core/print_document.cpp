@@ -50,6 +50,20 @@ bool mustNotStartLine(std::string_view ch) {
 
 }  // namespace
 
+PrintItem textItem(double x, double y, double width, double height, std::string text, FontFace face,
+                   double pointSize) {
+    PrintItem item;
+    item.kind = ItemKind::Text;
+    item.x = x;
+    item.y = y;
+    item.width = width;
+    item.height = height;
+    item.text = std::move(text);
+    item.face = face;
+    item.pointSize = pointSize;
+    return item;
+}
+
 double textWidthEm(std::string_view text) {
     double width = 0;
     for (std::size_t i = 0; i < text.size();) {

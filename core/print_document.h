@@ -45,6 +45,10 @@ struct PrintDocument {
     std::vector<PrintPage> pages;
 };
 
+// A text item of `text` in the box (x, y, width, height), in millimetres.
+PrintItem textItem(double x, double y, double width, double height, std::string text, FontFace face,
+                   double pointSize);
+
 // Millimetres per point.
 inline constexpr double kMillimetresPerPoint = 25.4 / 72.0;
 

@@ -26,15 +26,7 @@ std::string str(std::string_view v) {
 
 PrintItem text(double x, double y, double width, double height, std::string t, FontFace face,
                double points) {
-    PrintItem item;
-    item.x = x;
-    item.y = y;
-    item.width = width;
-    item.height = height;
-    item.text = std::move(t);
-    item.face = face;
-    item.pointSize = points;
-    return item;
+    return textItem(x, y, width, height, std::move(t), face, points);
 }
 
 std::string stemWithTenGod(const PillarBlock& p) {

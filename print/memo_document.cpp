@@ -13,17 +13,8 @@ constexpr double kBodyPoints = 11;   // pt, Mincho
 constexpr double kHeadPoints = 12;   // pt, Gothic
 constexpr double kFooterTop = 283;   // mm
 
-PrintItem textItem(double y, double height, std::string text, FontFace face, double points) {
-    PrintItem item;
-    item.kind = ItemKind::Text;
-    item.x = kLeft;
-    item.y = y;
-    item.width = kTextWidth;
-    item.height = height;
-    item.text = std::move(text);
-    item.face = face;
-    item.pointSize = points;
-    return item;
+PrintItem lineItem(double y, double height, std::string text, FontFace face, double points) {
+    return textItem(kLeft, y, kTextWidth, height, std::move(text), face, points);
 }
 
 }  // namespace
@@ -53,10 +44,10 @@ PrintDocument composeMemoDocument(const MemoDocumentSpec& spec) {
         double y = kHeadTop;
         if (!spec.clientName.empty()) {
             page.items.push_back(
-                textItem(y, 7, spec.clientName + " 様 ", FontFace::Gothic, kHeadPoints));
+                lineItem(y, 7, spec.clientName + " 様 ", FontFace::Gothic, kHeadPoints));
             y += 7;
         }
-        PrintItem title = textItem(y, 8, spec.title, FontFace::Gothic, kHeadPoints);
+        PrintItem title = lineItem(y, 8, spec.title, FontFace::Gothic, kHeadPoints);
         title.bold = true;
         page.items.push_back(title);
         PrintItem rule;
@@ -69,15 +60,15 @@ PrintDocument composeMemoDocument(const MemoDocumentSpec& spec) {
             const std::size_t index = p * perPage + i;
             if (index >= printed.size()) break;
             if (printed[index].empty()) continue;
-            page.items.push_back(textItem(kBodyTop + static_cast<double>(i) * kLineHeight,
+            page.items.push_back(lineItem(kBodyTop + static_cast<double>(i) * kLineHeight,
                                           kLineHeight, printed[index], FontFace::Mincho,
                                           kBodyPoints));
         }
-        PrintItem foot = textItem(kFooterTop, 6, footer, FontFace::Gothic, 8);
+        PrintItem foot = lineItem(kFooterTop, 6, footer, FontFace::Gothic, 8);
         foot.width = kTextWidth - 20;
         page.items.push_back(foot);
         PrintItem number =
-            textItem(kFooterTop, 6, std::to_string(p + 1) + "/" + std::to_string(pageCount),
+            lineItem(kFooterTop, 6, std::to_string(p + 1) + "/" + std::to_string(pageCount),
                      FontFace::Gothic, 8);
         number.x = kLeft + kTextWidth - 20;
         number.width = 20;
