@@ -44,7 +44,7 @@ int runMemo(const Args& args) {
     auto sixty = openTable(paths, ReadingTableKind::SixtyPillars, "sixty.DB");
 
     Json buttons = Json::array();
-    for (const MemoButtonSpec& b : kMemoButtons) {
+    for (const MemoButtonEntry& b : kMemoButtons) {
         Lines lines;
         if (b.action == MemoAction::Passage) {
             lines = memoPassageLines(b, mode, chart, passages);

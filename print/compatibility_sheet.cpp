@@ -51,7 +51,7 @@ std::vector<std::string> compatibilityChartLines(const std::string& name, const 
     };
 }
 
-PrintDocument composeCompatibilitySheet(const CompatibilitySheetSpec& spec) {
+PrintDocument composeCompatibilitySheet(const CompatibilitySheetContent& content) {
     PrintDocument doc;
     doc.title = "相性診断";
     PrintPage page;
@@ -69,8 +69,8 @@ PrintDocument composeCompatibilitySheet(const CompatibilitySheetSpec& spec) {
                      lines[i], i == 0 ? FontFace::Gothic : FontFace::Mincho, i == 0 ? 12 : 11));
         }
     };
-    person(kLeft, spec.clientName, spec.client);
-    person(kLeft + kColumnGap, spec.partnerName, spec.partner);
+    person(kLeft, content.clientName, content.client);
+    person(kLeft + kColumnGap, content.partnerName, content.partner);
 
     PrintItem rule;
     rule.kind = ItemKind::Line;
@@ -81,7 +81,7 @@ PrintDocument composeCompatibilitySheet(const CompatibilitySheetSpec& spec) {
 
     const int fitting = static_cast<int>((kFooterTop - 2 - kMemoTop) / kMemoLine);
     int row = 0;
-    for (const std::string& line : spec.memoLines) {
+    for (const std::string& line : content.memoLines) {
         std::vector<std::string> wrapped = wrapText(line, kTextWidth, kMemoPoints);
         if (wrapped.empty()) wrapped.emplace_back();
         for (const std::string& w : wrapped) {
@@ -94,7 +94,7 @@ PrintDocument composeCompatibilitySheet(const CompatibilitySheetSpec& spec) {
         }
     }
     page.items.push_back(text(kLeft, kFooterTop, kTextWidth, 6,
-                              footerLine(spec.practitionerName, spec.practitionerTelephone),
+                              footerLine(content.practitionerName, content.practitionerTelephone),
                               FontFace::Gothic, 8));
     doc.pages.push_back(std::move(page));
     return doc;

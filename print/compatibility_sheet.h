@@ -18,7 +18,7 @@ namespace suimei::print {
 // stages of the day master on those branches, and the void branches.
 std::vector<std::string> compatibilityChartLines(const std::string& name, const Tmandata& chart);
 
-struct CompatibilitySheetSpec {
+struct CompatibilitySheetContent {
     std::string clientName;
     std::string partnerName;
     const Tmandata* client = nullptr;
@@ -30,6 +30,6 @@ struct CompatibilitySheetSpec {
 
 // The one-page document; memo lines that do not fit the page are left out rather than run over
 // the footer.
-PrintDocument composeCompatibilitySheet(const CompatibilitySheetSpec& spec);
+PrintDocument composeCompatibilitySheet(const CompatibilitySheetContent& content);
 
 }  // namespace suimei::print

@@ -26,9 +26,9 @@ std::string footerLine(const std::string& practitionerName, const std::string& t
     return line;
 }
 
-PrintDocument composeMemoDocument(const MemoDocumentSpec& spec) {
+PrintDocument composeMemoDocument(const MemoDocumentContent& content) {
     std::vector<std::string> printed;
-    for (const std::string& line : spec.memoLines) {
+    for (const std::string& line : content.memoLines) {
         std::vector<std::string> wrapped = wrapText(line, kTextWidth, kBodyPoints);
         if (wrapped.empty()) wrapped.emplace_back();  // an empty memo line stays a line
         printed.insert(printed.end(), wrapped.begin(), wrapped.end());
@@ -37,17 +37,17 @@ PrintDocument composeMemoDocument(const MemoDocumentSpec& spec) {
     const std::size_t pageCount = printed.empty() ? 1 : (printed.size() + perPage - 1) / perPage;
 
     PrintDocument doc;
-    doc.title = spec.title;
-    const std::string footer = footerLine(spec.practitionerName, spec.practitionerTelephone);
+    doc.title = content.title;
+    const std::string footer = footerLine(content.practitionerName, content.practitionerTelephone);
     for (std::size_t p = 0; p < pageCount; ++p) {
         PrintPage page;
         double y = kHeadTop;
-        if (!spec.clientName.empty()) {
+        if (!content.clientName.empty()) {
             page.items.push_back(
-                lineItem(y, 7, spec.clientName + " 様 ", FontFace::Gothic, kHeadPoints));
+                lineItem(y, 7, content.clientName + " 様 ", FontFace::Gothic, kHeadPoints));
             y += 7;
         }
-        PrintItem title = lineItem(y, 8, spec.title, FontFace::Gothic, kHeadPoints);
+        PrintItem title = lineItem(y, 8, content.title, FontFace::Gothic, kHeadPoints);
         title.bold = true;
         page.items.push_back(title);
         PrintItem rule;

@@ -16,7 +16,7 @@ inline constexpr int kMemoLinesPerPage = 45;
 inline constexpr char kMakerNotice[] =
     "この鑑定書は四柱推命の理論に基づき、推命ワークベンチ 8.0 で作成しました。";
 
-struct MemoDocumentSpec {
+struct MemoDocumentContent {
     std::string title;                   // heading of every page, and the print job's name
     std::string clientName;              // printed as name + " 様 "; empty: no name line
     std::vector<std::string> memoLines;  // the memo as the window shows it
@@ -29,6 +29,6 @@ struct MemoDocumentSpec {
 std::string footerLine(const std::string& practitionerName, const std::string& telephone);
 
 // The document: at least one page; a memo of 45 x k printed lines fills exactly k pages.
-PrintDocument composeMemoDocument(const MemoDocumentSpec& spec);
+PrintDocument composeMemoDocument(const MemoDocumentContent& content);
 
 }  // namespace suimei::print

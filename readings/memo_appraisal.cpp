@@ -6,8 +6,8 @@
 
 namespace suimei {
 
-const MemoButtonSpec* memoButtonNamed(std::string_view name) {
-    for (const MemoButtonSpec& b : kMemoButtons) {
+const MemoButtonEntry* memoButtonNamed(std::string_view name) {
+    for (const MemoButtonEntry& b : kMemoButtons) {
         if (b.name == name) return &b;
     }
     return nullptr;
@@ -17,7 +17,7 @@ bool memoNeedsRun(const Tmandata& chart) {
     return chart.yearPillar.stem == 0 || chart.dayPillar.stem == 0;
 }
 
-std::vector<std::string> memoPassageLines(const MemoButtonSpec& button, ReadingMode mode,
+std::vector<std::string> memoPassageLines(const MemoButtonEntry& button, ReadingMode mode,
                                           const Tmandata& chart, PassageTable& passages) {
     std::vector<std::string> lines;
     if (button.action != MemoAction::Passage) return lines;

@@ -40,7 +40,7 @@ enum class MemoAction {
     End,          // stores the memo and closes the window
 };
 
-struct MemoButtonSpec {
+struct MemoButtonEntry {
     std::string_view name;     // object name
     std::string_view caption;  // button text
     MemoAction action = MemoAction::Passage;
@@ -50,7 +50,7 @@ struct MemoButtonSpec {
 };
 
 // Every button of the window, in the order of its button table.
-inline constexpr std::array<MemoButtonSpec, 13> kMemoButtons = {{
+inline constexpr std::array<MemoButtonEntry, 13> kMemoButtons = {{
     {"nisyubtn", "性格の鑑定文書", MemoAction::Passage, MemoButton::Character, true},
     {"nencyubtn", "社会運の外面鑑定", MemoAction::Passage, MemoButton::OuterSocial, true, true},
     {"tukicyubtn", "職場環境の能力鑑定", MemoAction::Passage, MemoButton::WorkplaceAbility, true,
@@ -83,7 +83,7 @@ inline constexpr std::array<MemoHeadings, 7> kMemoHeadings = {{
 }};
 
 // The button of that object name; nullptr when there is none.
-const MemoButtonSpec* memoButtonNamed(std::string_view name);
+const MemoButtonEntry* memoButtonNamed(std::string_view name);
 
 // True when the chart has not been appraised (year or day stem 0): the buttons that need a run
 // append nothing.
@@ -91,7 +91,7 @@ bool memoNeedsRun(const Tmandata& chart);
 
 // The lines a Passage button appends: its headings, then the passage of its key (nothing after
 // the headings when the key cannot be formed or has no passage).
-std::vector<std::string> memoPassageLines(const MemoButtonSpec& button, ReadingMode mode,
+std::vector<std::string> memoPassageLines(const MemoButtonEntry& button, ReadingMode mode,
                                           const Tmandata& chart, PassageTable& passages);
 
 // The one-point rules: which stem stands beside the day master (in the month or hour stem, the

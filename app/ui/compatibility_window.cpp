@@ -315,16 +315,16 @@ std::vector<std::string> Taisyofrm::memoLines() const {
 }
 
 void Taisyofrm::printbtnClick() {
-    print::CompatibilitySheetSpec spec;
-    spec.clientName = client_.nameText;
-    spec.client = &client_;
+    print::CompatibilitySheetContent content;
+    content.clientName = client_.nameText;
+    content.client = &client_;
     if (partnerShown_) {
-        spec.partnerName =
+        content.partnerName =
             engine_.partner().nameText.empty() ? "お相手" : engine_.partner().nameText;
-        spec.partner = &engine_.partner();
+        content.partner = &engine_.partner();
     }
-    spec.memoLines = memoLines();
-    PrintService::instance(notifier_).print(print::composeCompatibilitySheet(spec), this);
+    content.memoLines = memoLines();
+    PrintService::instance(notifier_).print(print::composeCompatibilitySheet(content), this);
 }
 
 }  // namespace suimei

@@ -57,13 +57,13 @@ Tmemofrm::Tmemofrm(WorkbenchHost& host, const Tmandata& chart, PassageTable& pas
 
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(4);
-    for (const MemoButtonSpec& b : kMemoButtons) {
+    for (const MemoButtonEntry& b : kMemoButtons) {
         auto* button = new QPushButton(qs(b.caption), this);
         button->setObjectName(qs(b.name));
         button->setToolTip(qs(b.byMode ? kMemoHintByMode : kMemoHintSame));
         button->setMinimumHeight(30);
-        const MemoButtonSpec* spec = &b;
-        connect(button, &QPushButton::clicked, this, [this, spec] { buttonClick(*spec); });
+        const MemoButtonEntry* entry = &b;
+        connect(button, &QPushButton::clicked, this, [this, entry] { buttonClick(*entry); });
         if (b.action == MemoAction::Clear || b.action == MemoAction::End) buttons->addSpacing(10);
         buttons->addWidget(button);
     }
@@ -88,9 +88,9 @@ void Tmemofrm::storeMemo() {
 }
 
 bool Tmemofrm::press(const QString& name) {
-    const MemoButtonSpec* spec = memoButtonNamed(name.toStdString());
-    if (!spec) return false;
-    buttonClick(*spec);
+    const MemoButtonEntry* entry = memoButtonNamed(name.toStdString());
+    if (!entry) return false;
+    buttonClick(*entry);
     return true;
 }
 
@@ -102,7 +102,7 @@ void Tmemofrm::appendLines(const std::vector<std::string>& lines) {
     host_.setClientMemo(editor_->toPlainText());
 }
 
-void Tmemofrm::buttonClick(const MemoButtonSpec& button) {
+void Tmemofrm::buttonClick(const MemoButtonEntry& button) {
     if (button.needsRun && memoNeedsRun(chart_)) {
         notifier_.warn(kMemoNotRunText);
         return;
@@ -134,11 +134,11 @@ void Tmemofrm::buttonClick(const MemoButtonSpec& button) {
 }
 
 print::PrintDocument Tmemofrm::memoDocument() const {
-    print::MemoDocumentSpec spec;
-    spec.title = kMemoPrintTitle;
-    spec.clientName = host_.clientName().toStdString();
-    spec.memoLines = memoLinesOf(editor_->toPlainText().toStdString());
-    return print::composeMemoDocument(spec);
+    print::MemoDocumentContent content;
+    content.title = kMemoPrintTitle;
+    content.clientName = host_.clientName().toStdString();
+    content.memoLines = memoLinesOf(editor_->toPlainText().toStdString());
+    return print::composeMemoDocument(content);
 }
 
 void Tmemofrm::printMemo() {

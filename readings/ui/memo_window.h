@@ -56,7 +56,7 @@ class Tmemofrm : public QWidget {
     bool event(QEvent* event) override;
 
   private:
-    void buttonClick(const MemoButtonSpec& button);
+    void buttonClick(const MemoButtonEntry& button);
     void printMemo();
     void openMedicine();
     void appendSixtyPillar();

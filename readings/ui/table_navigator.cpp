@@ -7,12 +7,12 @@ namespace suimei {
 
 namespace {
 
-struct ButtonSpec {
+struct NavigatorButton {
     const char* caption;
     const char* objectName;
 };
 
-constexpr std::array<ButtonSpec, TableNavigator::kActions> kButtons = {{
+constexpr std::array<NavigatorButton, TableNavigator::kActions> kButtons = {{
     {"最初", "navFirst"},
     {"前", "navPrior"},
     {"次", "navNext"},

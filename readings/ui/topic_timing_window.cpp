@@ -81,11 +81,11 @@ void TopicTimingWindow::clearClick() {
 }
 
 void TopicTimingWindow::printClick() {
-    print::MemoDocumentSpec spec;
-    spec.title = std::string(topicPrintTitle(kind_));
-    spec.clientName = clientName_.toStdString();
-    for (const QString& line : memoLines()) spec.memoLines.push_back(line.toStdString());
-    PrintService::instance(notifier_).print(print::composeMemoDocument(spec), this);
+    print::MemoDocumentContent content;
+    content.title = std::string(topicPrintTitle(kind_));
+    content.clientName = clientName_.toStdString();
+    for (const QString& line : memoLines()) content.memoLines.push_back(line.toStdString());
+    PrintService::instance(notifier_).print(print::composeMemoDocument(content), this);
 }
 
 }  // namespace suimei

@@ -284,13 +284,13 @@ TEST(CompatibilitySheet, OnePageWithBothChartsAndTheFooter) {
     EXPECT_EQ(lines[2], "月干：丙(食神)");
     EXPECT_EQ(lines.back(), "空亡：戌亥");
 
-    print::CompatibilitySheetSpec spec;
-    spec.clientName = "太郎";
-    spec.partnerName = "花子";
-    spec.client = &client;
-    spec.partner = &partner;
-    spec.memoLines.assign(200, "長い相性の文章です。");  // far more than a page holds
-    const print::PrintDocument doc = print::composeCompatibilitySheet(spec);
+    print::CompatibilitySheetContent content;
+    content.clientName = "太郎";
+    content.partnerName = "花子";
+    content.client = &client;
+    content.partner = &partner;
+    content.memoLines.assign(200, "長い相性の文章です。");  // far more than a page holds
+    const print::PrintDocument doc = print::composeCompatibilitySheet(content);
     ASSERT_EQ(doc.pages.size(), 1u);
     int headings = 0;
     double lowestMemo = 0;

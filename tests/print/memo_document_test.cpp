@@ -27,23 +27,23 @@ TEST(MemoDocument, FortyFiveLinesToAPageAndNoFooterOnlyPage) {
     };
     for (const Case c :
          {Case{0, 1}, Case{1, 1}, Case{45, 1}, Case{46, 2}, Case{90, 2}, Case{91, 3}}) {
-        MemoDocumentSpec spec;
-        spec.title = "【四柱推命ＡＩ（人工知能）鑑定文章】";
-        spec.memoLines = numberedLines(c.lines);
-        const PrintDocument doc = composeMemoDocument(spec);
+        MemoDocumentContent content;
+        content.title = "【四柱推命ＡＩ（人工知能）鑑定文章】";
+        content.memoLines = numberedLines(c.lines);
+        const PrintDocument doc = composeMemoDocument(content);
         EXPECT_EQ(doc.pages.size(), c.pages) << c.lines << " lines";
     }
 }
 
 TEST(MemoDocument, LaterPagesRepeatTheTitleAndCarryTheFollowingLines) {
-    MemoDocumentSpec spec;
-    spec.title = "四柱推命の結婚運に関する総合鑑定";
-    spec.clientName = "山田 花子";
-    spec.memoLines = numberedLines(46);
-    const PrintDocument doc = composeMemoDocument(spec);
+    MemoDocumentContent content;
+    content.title = "四柱推命の結婚運に関する総合鑑定";
+    content.clientName = "山田 花子";
+    content.memoLines = numberedLines(46);
+    const PrintDocument doc = composeMemoDocument(content);
     ASSERT_EQ(doc.pages.size(), 2u);
     for (const PrintPage& page : doc.pages) {
-        EXPECT_TRUE(pageHas(page, spec.title));
+        EXPECT_TRUE(pageHas(page, content.title));
         EXPECT_TRUE(pageHas(page, "山田 花子 様 "));
         EXPECT_TRUE(pageHas(page, kMakerNotice));
     }
@@ -56,12 +56,12 @@ TEST(MemoDocument, LaterPagesRepeatTheTitleAndCarryTheFollowingLines) {
 TEST(MemoDocument, LongLinesWrapAndCountAsSeveralLines) {
     // 11 pt is 3.88 mm: a 170 mm line holds 43 full-width characters, so 100 characters take
     // three printed lines, and 43 short lines after it make 46: two pages.
-    MemoDocumentSpec spec;
+    MemoDocumentContent content;
     std::string longLine;
     for (int i = 0; i < 100; ++i) longLine += "命";
-    spec.memoLines = {longLine};
-    for (const std::string& line : numberedLines(43)) spec.memoLines.push_back(line);
-    const PrintDocument doc = composeMemoDocument(spec);
+    content.memoLines = {longLine};
+    for (const std::string& line : numberedLines(43)) content.memoLines.push_back(line);
+    const PrintDocument doc = composeMemoDocument(content);
     ASSERT_EQ(doc.pages.size(), 2u);
     EXPECT_TRUE(pageHas(doc.pages[1], "行43"));
     for (const PrintItem& item : doc.pages[0].items) {

@@ -130,7 +130,7 @@ class MemoPassages : public ::testing::Test {
         ASSERT_TRUE(t.post());
     }
     Lines press(const char* name, ReadingMode mode = ReadingMode::Professional) {
-        const MemoButtonSpec* b = memoButtonNamed(name);
+        const MemoButtonEntry* b = memoButtonNamed(name);
         EXPECT_NE(b, nullptr) << name;
         return b ? memoPassageLines(*b, mode, chart, *passages) : Lines{};
     }

@@ -97,7 +97,7 @@ class MemoWindowTest : public ::testing::Test {
 TEST_F(MemoWindowTest, CaptionsAndEveryButtonOfTheTable) {
     EXPECT_EQ(window->windowTitle(), u8(kMemoCaption));
     EXPECT_TRUE(window->professionalButton()->isChecked());
-    for (const MemoButtonSpec& b : kMemoButtons) {
+    for (const MemoButtonEntry& b : kMemoButtons) {
         auto* button = window->findChild<QPushButton*>(qs(b.name));
         ASSERT_NE(button, nullptr) << b.name;
         EXPECT_EQ(button->text(), qs(b.caption));

@@ -32,12 +32,12 @@ int pdfPages(const QString& path) {
 }
 
 print::PrintDocument memo(int lines) {
-    print::MemoDocumentSpec spec;
-    spec.title = "四柱推命の仕事運に関する総合鑑定";
-    spec.clientName = "山田 太郎";
+    print::MemoDocumentContent content;
+    content.title = "四柱推命の仕事運に関する総合鑑定";
+    content.clientName = "山田 太郎";
     for (int i = 1; i <= lines; ++i)
-        spec.memoLines.push_back("鑑定文の" + std::to_string(i) + "行目");
-    return print::composeMemoDocument(spec);
+        content.memoLines.push_back("鑑定文の" + std::to_string(i) + "行目");
+    return print::composeMemoDocument(content);
 }
 
 TEST(PrintService, PdfHoldsEveryPageWithItsJapaneseText) {
