@@ -66,6 +66,12 @@ constexpr bool isStem(int s) {
 constexpr bool isBranch(int b) {
     return b >= 1 && b <= 12;
 }
+constexpr bool isTenGod(int g) {
+    return g >= 1 && g <= 10;
+}
+constexpr bool isStage(int st) {
+    return st >= 1 && st <= 12;
+}
 constexpr bool isYang(int stemOrBranch) {
     return stemOrBranch % 2 == 1;
 }

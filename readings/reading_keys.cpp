@@ -6,13 +6,6 @@ namespace suimei {
 
 namespace {
 
-bool isTenGod(int g) {
-    return g >= 1 && g <= 10;
-}
-bool isStage(int s) {
-    return s >= 1 && s <= 12;
-}
-
 std::string_view pillarPrefix(KeyPillar pillar) {
     switch (pillar) {
         case KeyPillar::Year:

@@ -9,13 +9,6 @@ namespace suimei {
 
 namespace {
 
-bool isTenGod(int g) {
-    return g >= 1 && g <= 10;
-}
-bool isStage(int s) {
-    return s >= 1 && s <= 12;
-}
-
 PassageKey numbered(std::string_view family, int value) {
     return {std::string(family), std::to_string(value)};
 }

@@ -30,12 +30,13 @@
 #include "chart/ui/luck_pages.h"
 #include "chart/ui/stem_diagram_window.h"
 #include "chart/ui/ten_god_explanation_window.h"
+#include "real_main_window_test_base.h"
 #include "support/temp_dir.h"
 
 namespace suimei {
 namespace {
 
-class ChartDiagramWindows : public ::testing::Test {
+class ChartDiagramWindows : public RealMainWindowTest {
   protected:
     void SetUp() override {
         mainWindow.setToday(QDate(2026, 12, 8));
@@ -77,16 +78,6 @@ class ChartDiagramWindows : public ::testing::Test {
         EXPECT_NE(w, nullptr) << objectName;
         return w;
     }
-
-    testing::TempDir dir;
-    AppPaths paths{dir.path(), dir.path() / "vorrin80.ini"};
-    SettingsStore store{paths};
-    Settings settings;
-    RecordingNotifier notes;
-    AppraisalRunner runner{paths};
-    RunnerBackend backend{runner};
-    Tmenufrm mainWindow{backend, settings, store, notes};
-    Workbench bench{mainWindow, mainWindow.registry(), settings, store, notes, paths, runner};
 };
 
 TEST_F(ChartDiagramWindows, GuardsBeforeARun) {

@@ -21,12 +21,13 @@
 #include "app/ui/runner_backend.h"
 #include "chart/mandata.h"
 #include "core/ui/print_service.h"
+#include "real_main_window_test_base.h"
 #include "support/temp_dir.h"
 
 namespace suimei {
 namespace {
 
-class CompatibilityWindows : public ::testing::Test {
+class CompatibilityWindows : public RealMainWindowTest {
   protected:
     void SetUp() override {
         mainWindow.setToday(QDate(2026, 12, 8));
@@ -53,16 +54,6 @@ class CompatibilityWindows : public ::testing::Test {
         press(&mainWindow, "aisyobtn");
         return mainWindow.findChild<Taisyofrm*>();
     }
-
-    testing::TempDir dir;
-    AppPaths paths{dir.path(), dir.path() / "vorrin80.ini"};
-    SettingsStore store{paths};
-    Settings settings;
-    RecordingNotifier notes;
-    AppraisalRunner runner{paths};
-    RunnerBackend backend{runner};
-    Tmenufrm mainWindow{backend, settings, store, notes};
-    Workbench bench{mainWindow, mainWindow.registry(), settings, store, notes, paths, runner};
 };
 
 TEST_F(CompatibilityWindows, GuardBeforeARun) {
