@@ -116,6 +116,8 @@ Settings settingsFrom(const IniDocument& doc) {
         s.graph.*w.member = r.clamped("graph", w.key, w.first, w.last, defaults.*w.member);
     }
     s.graph.yearSame = r.clamped("graph", "nen_higo", 1, 4, defaults.yearSame);
+    s.practitionerName = doc.value("office", "name").value_or("");
+    s.practitionerTelephone = doc.value("office", "tel").value_or("");
 
     for (std::size_t k = 1; k <= 12; ++k) {
         s.stagePoints[k] = r.clamped("graph", "houn" + std::to_string(k), -kStagePointLimit,
@@ -165,6 +167,13 @@ bool SettingsStore::saveStagePoints(const StagePoints& points) const {
         for (std::size_t k = 1; k <= 12; ++k) {
             doc.setValue("graph", "houn" + std::to_string(k), std::to_string(points[k]));
         }
+    });
+}
+
+bool SettingsStore::savePractitioner(const std::string& name, const std::string& telephone) const {
+    return updateIniFile(iniFile_, [&](IniDocument& doc) {
+        doc.setValue("office", "name", name);
+        doc.setValue("office", "tel", telephone);
     });
 }
 

@@ -69,6 +69,10 @@ struct Settings {
     bool astronomicalCalendar = true;
     GraphWeights graph;
     StagePoints stagePoints = kDefaultStagePoints;
+    // The practitioner (office) named in the footers and on the cover of the printed documents;
+    // empty: the maker's notice stands in the footer.
+    std::string practitionerName;
+    std::string practitionerTelephone;
     friend bool operator==(const Settings&, const Settings&) = default;
 };
 
@@ -105,6 +109,8 @@ class SettingsStore {
     bool saveGraphWeights(const GraphWeights& weights) const;
     // 登録して閉じる: houn1..houn12.
     bool saveStagePoints(const StagePoints& points) const;
+    // The practitioner's name and telephone of the printed documents: office/name, office/tel.
+    bool savePractitioner(const std::string& name, const std::string& telephone) const;
     // The companion-program hand-off: section `user`. Before the first appraisal (day stem 0)
     // it tells the user "まだ診断ボタンが押されていません。" and writes nothing. Returns true when
     // written.

@@ -48,6 +48,10 @@ struct Command {
     int (*run)(const Args& args);
     // `COMMAND --help`: every option with its meaning.
     std::string (*help)() = nullptr;
+    // Option lists known only once every file has registered (the methods of `methods`); they
+    // are added to `flags` and `options` when the command line is parsed.
+    std::vector<std::string> (*lateFlags)() = nullptr;
+    std::vector<std::string> (*lateOptions)() = nullptr;
 };
 
 // Help lines of the school options shared by appraise and batch, names from the settings.

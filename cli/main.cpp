@@ -179,9 +179,19 @@ int main(int argc, char** argv) {
         return 0;
     }
     try {
-        Args args(std::vector<std::string>(argv + 2, argv + argc), it->second.flags,
-                  it->second.options);
-        return it->second.run(args);
+        const Command& command = it->second;
+        std::vector<std::string> flags = command.flags;
+        std::vector<std::string> options = command.options;
+        if (command.lateFlags) {
+            const auto more = command.lateFlags();
+            flags.insert(flags.end(), more.begin(), more.end());
+        }
+        if (command.lateOptions) {
+            const auto more = command.lateOptions();
+            options.insert(options.end(), more.begin(), more.end());
+        }
+        Args args(std::vector<std::string>(argv + 2, argv + argc), flags, options);
+        return command.run(args);
     } catch (const UsageError& e) {
         std::fprintf(stderr, "suimei-cli %s: %s\n", argv[1], e.message.c_str());
         return 2;

@@ -32,6 +32,7 @@ struct PrintItem {
     bool bold = false;
     Align align = Align::Left;
     std::string colour = "#000000";  // text and line colour
+    std::string fill;                // a box's fill colour ("#rrggbb"); empty: not filled
 };
 
 struct PrintPage {

@@ -59,9 +59,12 @@ void paintPage(const print::PrintPage& page, QPainter& painter, double dotsPerMm
             case print::ItemKind::Line:
                 painter.drawLine(rect.topLeft(), rect.bottomRight());
                 break;
-            case print::ItemKind::Box:
+            case print::ItemKind::Box: {
+                const QColor fill(QString::fromStdString(item.fill));
+                if (!item.fill.empty() && fill.isValid()) painter.setBrush(fill);
                 painter.drawRect(rect);
                 break;
+            }
             case print::ItemKind::Picture: {
                 const QImage image(qsText(item.text));
                 if (image.isNull()) break;

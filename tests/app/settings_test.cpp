@@ -96,6 +96,9 @@ TEST(SettingsStore, SavedSettingsComeBackOnTheNextStart) {
     ASSERT_TRUE(store.saveEnvironment(s));
     ASSERT_TRUE(store.saveGraphWeights(s.graph));
     ASSERT_TRUE(store.saveStagePoints(s.stagePoints));
+    s.practitionerName = "鑑定処 星見";
+    s.practitionerTelephone = "03-1234-5678";
+    ASSERT_TRUE(store.savePractitioner(s.practitionerName, s.practitionerTelephone));
 
     Settings expected = s;
     expected.astronomicalCalendar = true;  // not kept: on at every start
