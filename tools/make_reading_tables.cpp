@@ -4,13 +4,15 @@
 //   make_reading_tables sixty    SOURCE.txt  <app>/bun/sixty.DB
 //   make_reading_tables imagery  SOURCE.tsv  <app>/bun/kouun.db
 //   make_reading_tables text     SOURCE.txt  <app>/NAME.txt
+//   make_reading_tables document SOURCE      <app>/NAME
 //   make_reading_tables empty    <app> [passages] [imagery] [sixty] [tengen]
 //
 // The passage tables are shipped data that the user may edit in their windows, so they are rebuilt
 // only when the source is newer than the table (or the table is missing or empty). The text files
-// are converted from UTF-8 with LF to CP932 with CRLF. "empty" creates the named tables empty when
-// they are missing and never touches an existing one. Several passage sources make one table, read
-// in the order given; a key already held by an earlier source keeps its first passage.
+// are converted from UTF-8 with LF to CP932 with CRLF; a document (a text shown whole, such as the
+// basic-knowledge text) likewise, without the section grammar. "empty" creates the named tables
+// empty when they are missing and never touches an existing one. Several passage sources make one
+// table, read in the order given; a key already held by an earlier source keeps its first passage.
 
 #include <cstdio>
 #include <filesystem>
@@ -164,6 +166,33 @@ int convertText(const fs::path& source, const fs::path& target) {
     return 0;
 }
 
+// A text shown whole: every line kept as it is, shipped in CP932 with CRLF.
+int convertDocument(const fs::path& source, const fs::path& target) {
+    const auto bytes = readFileBytes(source);
+    if (!bytes) {
+        std::fprintf(stderr, "make_reading_tables: cannot read %s\n", source.c_str());
+        return 1;
+    }
+    const std::vector<std::string> lines = splitLines(*bytes);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (const auto ch = firstCharWithoutCp932(lines[i])) {
+            std::fprintf(stderr, "%s:%zu: error: 「%s」は Shift-JIS で書けない文字です\n",
+                         source.c_str(), i + 1, ch->c_str());
+            std::fprintf(stderr, "make_reading_tables: %s not written\n", target.c_str());
+            return 1;
+        }
+    }
+    const auto cp932 = encodeCp932Lines(lines);
+    if (!cp932) return 1;  // every line was checked above
+    std::error_code ec;
+    fs::create_directories(target.parent_path(), ec);
+    if (!writeFileAtomically(target, *cp932)) {
+        std::fprintf(stderr, "make_reading_tables: cannot write %s\n", target.c_str());
+        return 1;
+    }
+    return 0;
+}
+
 int createEmpty(const fs::path& appDir, const std::vector<std::string>& names) {
     const AppPaths paths(appDir);
     for (const auto& name : names) {
@@ -221,12 +250,13 @@ int main(int argc, char** argv) {
             });
     }
     if (args.size() == 3 && args[0] == "text") return convertText(args[1], args[2]);
+    if (args.size() == 3 && args[0] == "document") return convertDocument(args[1], args[2]);
     if (args.size() >= 2 && args[0] == "empty") {
         return createEmpty(args[1], std::vector<std::string>(args.begin() + 2, args.end()));
     }
     std::fprintf(stderr,
                  "usage: make_reading_tables passages SOURCE [SOURCE ...] TARGET\n"
-                 "       make_reading_tables sixty|imagery|text SOURCE TARGET\n"
+                 "       make_reading_tables sixty|imagery|text|document SOURCE TARGET\n"
                  "       make_reading_tables empty APP_DIR [passages] [imagery] [sixty] "
                  "[tengen]\n");
     return 2;

@@ -122,6 +122,17 @@ TEST(ReadingTablesTool, FaultySourcesFailTheBuildWithTheirLine) {
     EXPECT_EQ(bytes->size(),
               std::string("{1}\r\n").size() + 6 + 2 + std::string("{end}\r\n").size());
 
+    // A document keeps its blank lines; a character without a CP932 form stops it at its line.
+    const fs::path doc = dir.write("kiso.html", "<h1>基礎</h1>\n\n<p>五行。</p>\n");
+    ASSERT_EQ(runTool("document " + doc.string() + " " + (dir.path() / "kiso.rtf").string()), 0);
+    EXPECT_EQ(cp932ToUtf8(*readFileBytes(dir.path() / "kiso.rtf")),
+              "<h1>基礎</h1>\r\n\r\n<p>五行。</p>\r\n");
+    const fs::path badDoc = dir.write("bad.html", "<p>一。</p>\n<p>\xF0\xA0\xAE\xB7</p>\n");
+    EXPECT_NE(runTool("document " + badDoc.string() + " " + (dir.path() / "b.rtf").string(), &out),
+              0);
+    EXPECT_NE(out.find("bad.html:2: error"), std::string::npos) << out;
+    EXPECT_FALSE(fs::exists(dir.path() / "b.rtf"));
+
     // "empty" creates only what is missing.
     ASSERT_EQ(runTool("empty " + dir.path().string() + " sixty tengen"), 0);
     EXPECT_TRUE(fs::exists(dir.path() / "bun" / "sixty.DB"));
