@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "calendar/types.h"
+#include "core/text_codec.h"
 #include "readings/family_readings.h"
 #include "readings/passage_table.h"
 #include "readings/reading_keys.h"
@@ -177,6 +178,34 @@ void topicReadings(KeyCollector& c) {
     }
 }
 
+// The general-audience report: passages by stem, ten-god and stage name, keywords (bun1) by stem
+// pair, and the basic-knowledge text printed beside it.
+void generalReport(KeyCollector& c) {
+    const std::string reader = "総合診断書";
+    auto table = [&](const char* key1, std::string_view key2) {
+        c.add(reader, PassageStore::Table, kPassageTableFile, key1, std::string(key2));
+    };
+    for (int s = 1; s <= 10; ++s) {
+        for (const char* key1 : {"日干", "青年精神", "理想配偶", "中年精神", "老年精神"}) {
+            table(key1, stemName(s));
+        }
+    }
+    for (int g = 1; g <= 10; ++g) {
+        for (const char* key1 : {"目的", "手段", "配偶行動", "目下行動"}) {
+            table(key1, tenGodName(g));
+        }
+    }
+    for (int st = 1; st <= 12; ++st) {
+        for (const char* key1 : {"職場内面", "異性内面"}) table(key1, stageName(st));
+    }
+    for (int a = 1; a <= 10; ++a) {
+        for (int b = 1; b <= 10; ++b) {
+            table("干関係", std::string(stemName(a)) + std::string(stemName(b)));
+        }
+    }
+    c.add("基礎事項", PassageStore::WholeFile, kBasicKnowledgeFile, "", "");
+}
+
 }  // namespace
 
 std::vector<FormableKey> formableReadingKeys() {
@@ -241,6 +270,7 @@ std::vector<FormableKey> formableReadingKeys() {
     }
     memoButtons(c);
     topicReadings(c);
+    generalReport(c);
     return c.take();
 }
 
@@ -334,6 +364,20 @@ CoverageReport checkReadingCoverage(const AppPaths& paths) {
                     gap(k, "文章がありません");
                 } else if (lines.empty()) {
                     gap(k, "文章が空です");
+                }
+                break;
+            }
+            case PassageStore::WholeFile: {
+                const auto bytes = readFileBytes(paths.file(k.file));
+                if (!bytes) {
+                    gap(k, "ファイルがありません");
+                    break;
+                }
+                const auto text = decodeTextFile(*bytes);
+                if (!text) {
+                    gap(k, "文字コードが読めません");
+                } else if (text->find_first_not_of(" \t\r\n") == std::string::npos) {
+                    gap(k, "ファイルが空です");
                 }
                 break;
             }

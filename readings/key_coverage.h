@@ -4,6 +4,7 @@
 // its keys to formableReadingKeys(), so that no chart can ever ask for a passage that is missing.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/app_paths.h"
@@ -15,12 +16,16 @@ enum class PassageStore {
     SectionFile,    // a sectioned file: key2 is the {section} key, key1 is empty
     AnnualImagery,  // kouun.db: key1 day-stem name, key2 year-stem name (the row's k01 and k02)
     SixtyPillars,   // sixty.DB: key1 the sex 男 or 女, key2 the day pillar's number "1" .. "60"
+    WholeFile,      // a text shown whole (kisobun.rtf): key1 and key2 are empty
 };
+
+// The basic-knowledge text, shown whole in its window and printed from there.
+inline constexpr std::string_view kBasicKnowledgeFile = "kisobun.rtf";
 
 struct FormableKey {
     std::string readers;  // the readers that form the key, joined by "、"
     PassageStore store = PassageStore::Table;
-    std::string file;  // "kanteibun1.db", "nentxt.txt", "kouun.db", "sixty.DB", ...
+    std::string file;  // "kanteibun1.db", "nentxt.txt", "kouun.db", "sixty.DB", "kisobun.rtf", ...
     std::string key1;
     std::string key2;
 };
