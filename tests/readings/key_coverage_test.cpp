@@ -37,9 +37,10 @@ TEST(KeyCoverage, EveryReaderFormsTheKeysOfEveryChart) {
     // climates (the AI memo's buttons read the same ones), then the topic readings: 100 day-stem
     // pairs (相性2) + 100 month ten-god pairs (相性) + 5 × 10 by day stem + 2 × 10 by month ten
     // god + 4 × 12 by day stage (性愛肉体, 結婚後M, 結婚後F, 金銭感覚) + 15 group pairs + 5 groups
-    // + 10 stems and 5 symptoms (中医学).
+    // + 10 stems and 5 symptoms (中医学), and Nine Star Ki: 9 natal, 9 month, 8 inclination and
+    // 9 meeting stars.
     EXPECT_EQ(countKeys(keys, PassageStore::Table, "kanteibun1.db"),
-              146 + 100 + 100 + 50 + 20 + 48 + 15 + 5 + 15);
+              146 + 100 + 100 + 50 + 20 + 48 + 15 + 5 + 15 + 35);
     EXPECT_EQ(countKeys(keys, PassageStore::SixtyPillars, "sixty.DB"), 120);
     EXPECT_EQ(countKeys(keys, PassageStore::SectionFile, "nentxt.txt"), 10);
     EXPECT_EQ(countKeys(keys, PassageStore::SectionFile, "tukitxt.txt"), 12);
@@ -64,6 +65,8 @@ TEST(KeyCoverage, EveryReaderFormsTheKeysOfEveryChart) {
     EXPECT_TRUE(hasKey(keys, "kanteibun1.db", "結婚後F", "12"));
     EXPECT_TRUE(hasKey(keys, "kanteibun1.db", "未来1", "10"));
     EXPECT_TRUE(hasKey(keys, "kanteibun1.db", "中医学", "収"));
+    EXPECT_TRUE(hasKey(keys, "kanteibun1.db", "九星同会", "5"));
+    EXPECT_FALSE(hasKey(keys, "kanteibun1.db", "九星傾斜", "5"));
     EXPECT_TRUE(hasKey(keys, "sixty.DB", "女", "60"));
     EXPECT_FALSE(hasKey(keys, "sixty.DB", "男", "0"));
 }
@@ -143,7 +146,7 @@ TEST(KeyCoverage, CompleteFixtureBuiltByTheBuildToolHasNoGap) {
     int status = -1;
     const std::string out = runCheck(dir.path() / "app", status);
     EXPECT_EQ(status, 0) << out;
-    EXPECT_NE(out.find("1105 keys checked"), std::string::npos) << out;
+    EXPECT_NE(out.find("1140 keys checked"), std::string::npos) << out;
     EXPECT_NE(out.find(": 0 without a passage"), std::string::npos) << out;
 }
 
