@@ -160,7 +160,10 @@ PrintDocument composeNineStarDocument(const NineStarDocumentContent& content) {
     memo.insert(memo.end(), content.futureMemo.begin(), content.futureMemo.end());
     std::vector<std::string> printed;
     for (const std::string& line : memo) {
-        std::vector<std::string> wrapped = wrapText(line, kTextWidth, kMemoPoints);
+        // One em to spare: a closing mark kept at a line's end may hang past the wrap width,
+        // and the line must still fit its box.
+        std::vector<std::string> wrapped =
+            wrapText(line, kTextWidth - kMemoPoints * kMillimetresPerPoint, kMemoPoints);
         if (wrapped.empty()) wrapped.emplace_back();
         printed.insert(printed.end(), wrapped.begin(), wrapped.end());
     }

@@ -98,6 +98,23 @@ TEST(NineStarDocument, LongMemoContinuesOnPagesThatNeverRunOffThePaper) {
     EXPECT_EQ(count(doc, "1/" + std::to_string(doc.pages.size())), 1);
 }
 
+TEST(NineStarDocument, AWrappedLineEndingInAClosingMarkStillFitsItsBox) {
+    // Forty-five full-width characters fill the 170 mm line at 10.5 pt; the 。 after them may
+    // not start the next line.
+    std::string line;
+    for (int i = 0; i < 45; ++i) line += "あ";
+    NineStarDocumentContent c = sample(0);
+    c.futureMemo = {line + "。" + line + "。"};
+    const PrintDocument doc = composeNineStarDocument(c);
+    int memoItems = 0;
+    for (const PrintItem& i : doc.pages[0].items) {
+        if (i.kind != ItemKind::Text || i.text.find("あ") == std::string::npos) continue;
+        ++memoItems;
+        EXPECT_LE(textWidthEm(i.text) * i.pointSize * kMillimetresPerPoint, i.width) << i.text;
+    }
+    EXPECT_GE(memoItems, 3);
+}
+
 TEST(NineStarDocument, WithoutAFutureReadingOnlyTheNatalBoards) {
     NineStarDocumentContent c = sample(0);
     c.future.reset();
