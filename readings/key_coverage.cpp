@@ -271,6 +271,15 @@ std::vector<FormableKey> formableReadingKeys() {
     memoButtons(c);
     topicReadings(c);
     generalReport(c);
+    // Nine Star Ki reads by star 1..9; the inclination never falls in the centre, so never 5.
+    for (int star = 1; star <= 9; ++star) {
+        const std::string s = std::to_string(star);
+        c.add("九星気学の年月盤", PassageStore::Table, kPassageTableFile, "九星本命", s);
+        c.add("九星気学の年月盤", PassageStore::Table, kPassageTableFile, "九星月命", s);
+        if (star != 5)
+            c.add("九星気学の年月盤", PassageStore::Table, kPassageTableFile, "九星傾斜", s);
+        c.add("九星気学による未来予知", PassageStore::Table, kPassageTableFile, "九星同会", s);
+    }
     return c.take();
 }
 

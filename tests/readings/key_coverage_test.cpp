@@ -38,9 +38,10 @@ TEST(KeyCoverage, EveryReaderFormsTheKeysOfEveryChart) {
     // pairs (相性2) + 100 month ten-god pairs (相性) + 5 × 10 by day stem + 2 × 10 by month ten
     // god + 4 × 12 by day stage (性愛肉体, 結婚後M, 結婚後F, 金銭感覚) + 15 group pairs + 5 groups
     // + 10 stems and 5 symptoms (中医学); the general-audience report: 5 × 10 by stem, 4 × 10 by
-    // ten god, 2 × 12 by stage and 100 stem pairs.
+    // ten god, 2 × 12 by stage and 100 stem pairs; Nine Star Ki: 9 natal, 9 month, 8 inclination
+    // and 9 meeting stars.
     EXPECT_EQ(countKeys(keys, PassageStore::Table, "kanteibun1.db"),
-              146 + 100 + 100 + 50 + 20 + 48 + 15 + 5 + 15 + 50 + 40 + 24 + 100);
+              146 + 100 + 100 + 50 + 20 + 48 + 15 + 5 + 15 + 50 + 40 + 24 + 100 + 35);
     EXPECT_EQ(countKeys(keys, PassageStore::WholeFile, "kisobun.rtf"), 1);
     EXPECT_EQ(countKeys(keys, PassageStore::SixtyPillars, "sixty.DB"), 120);
     EXPECT_EQ(countKeys(keys, PassageStore::SectionFile, "nentxt.txt"), 10);
@@ -66,6 +67,8 @@ TEST(KeyCoverage, EveryReaderFormsTheKeysOfEveryChart) {
     EXPECT_TRUE(hasKey(keys, "kanteibun1.db", "結婚後F", "12"));
     EXPECT_TRUE(hasKey(keys, "kanteibun1.db", "未来1", "10"));
     EXPECT_TRUE(hasKey(keys, "kanteibun1.db", "中医学", "収"));
+    EXPECT_TRUE(hasKey(keys, "kanteibun1.db", "九星同会", "5"));
+    EXPECT_FALSE(hasKey(keys, "kanteibun1.db", "九星傾斜", "5"));
     EXPECT_TRUE(hasKey(keys, "sixty.DB", "女", "60"));
     EXPECT_FALSE(hasKey(keys, "sixty.DB", "男", "0"));
     EXPECT_TRUE(hasKey(keys, "kanteibun1.db", "老年精神", "癸"));
@@ -155,7 +158,7 @@ TEST(KeyCoverage, CompleteFixtureBuiltByTheBuildToolHasNoGap) {
     int status = -1;
     const std::string out = runCheck(dir.path() / "app", status);
     EXPECT_EQ(status, 0) << out;
-    EXPECT_NE(out.find("1320 keys checked"), std::string::npos) << out;
+    EXPECT_NE(out.find("1355 keys checked"), std::string::npos) << out;
     EXPECT_NE(out.find(": 0 without a passage"), std::string::npos) << out;
 }
 

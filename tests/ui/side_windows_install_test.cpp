@@ -308,7 +308,7 @@ TEST(InstallSubsystems, EveryButtonOfTheBarHasItsWindowOrItsOwnAction) {
     installSubsystems(window, real.backend, real.bench);
     EXPECT_TRUE(real.notifier.empty());
     for (const char* name : {"calenbtn", "jisabtn", "envsetbtn", "hounb", "utybtn", "tukireibtn",
-                             "nencap", "tukicap", "niticap", "tuki2"}) {
+                             "nencap", "tukicap", "niticap", "tuki2", "SpeedButton1"}) {
         EXPECT_TRUE(window.registry().hasOpener(name)) << name;
     }
     EXPECT_NE(window.menuBar()->findChild<QMenu*>("databasemenu"), nullptr);
