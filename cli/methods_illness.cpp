@@ -36,7 +36,7 @@ const MethodRegistrar illnessRegistrar(
      {},
      {},
      &runIllness,
-     "  The basic text of the illness window, one memo line a line.\n"
+     "  The basic text of the illness window, one memo line per output line.\n"
      "  --json: memo[] (the lines) and order[] (the element names, weakest first).\n"});
 
 }  // namespace
