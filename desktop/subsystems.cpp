@@ -7,6 +7,7 @@
 #include "chart/ui/chart_windows.h"
 #include "chart/ui/luck_pages.h"
 #include "methods/ui/nine_star_windows.h"
+#include "methods/ui/star_illness_windows.h"
 #include "readings/ui/marriage_work_windows.h"
 #include "readings/ui/memo_windows.h"
 #include "readings/ui/reading_windows.h"
@@ -24,6 +25,7 @@ void installSubsystems(Tmenufrm& mainWindow, AppraisalBackend& backend, const Wo
     installMarriageWorkWindows(bench);
     installMemoWindows(bench);
     installNineStarWindows(bench);
+    installSpecialStarAndIllnessWindows(bench);
 }
 
 }  // namespace suimei
