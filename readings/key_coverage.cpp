@@ -241,6 +241,12 @@ std::vector<FormableKey> formableReadingKeys() {
     }
     memoButtons(c);
     topicReadings(c);
+    // The conception day's pillars are quick pillars of a date, so always one of the sixty.
+    for (int n = 1; n <= 60; ++n) {
+        const Pillar p = pillarOfSexagenary(n);
+        c.add("天源占", PassageStore::ConceptionDay, kConceptionDayTableFile,
+              std::string(stemName(p.stem)), std::string(branchName(p.branch)));
+    }
     return c.take();
 }
 
@@ -268,6 +274,11 @@ CoverageReport checkReadingCoverage(const AppPaths& paths) {
     std::unique_ptr<Table> sixty =
         Table::open(readingTablePath(paths, ReadingTableKind::SixtyPillars),
                     readingTableDef(ReadingTableKind::SixtyPillars), false, &sixtyError);
+
+    std::string conceptionError;
+    std::unique_ptr<Table> conception =
+        Table::openReadOnly(readingTablePath(paths, ReadingTableKind::ConceptionDay),
+                            readingTableDef(ReadingTableKind::ConceptionDay), &conceptionError);
 
     auto gap = [&](const FormableKey& k, std::string why) {
         report.gaps.push_back({k, std::move(why)});
@@ -333,6 +344,19 @@ CoverageReport checkReadingCoverage(const AppPaths& paths) {
                 if (!lookupSixtyPillar(*sixty, k.key1, std::stoi(k.key2), lines)) {
                     gap(k, "文章がありません");
                 } else if (lines.empty()) {
+                    gap(k, "文章が空です");
+                }
+                break;
+            }
+            case PassageStore::ConceptionDay: {
+                if (!conception) {
+                    gap(k, conceptionError);
+                    break;
+                }
+                const auto passage = findConceptionDayPassage(*conception, k.key1, k.key2);
+                if (!passage) {
+                    gap(k, "文章がありません");
+                } else if (passage->empty()) {
                     gap(k, "文章が空です");
                 }
                 break;
