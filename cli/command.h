@@ -25,8 +25,9 @@ class Args {
     std::string require(const std::string& name) const;
     int intValue(const std::string& name, int fallback, int min, int max) const;
     const std::vector<std::string>& positional() const { return positional_; }
-    // Throws UsageError for an option not in `known`.
-    void allowOnly(const std::vector<std::string>& known) const;
+    // Throws UsageError for an option not in `known` and for positional words beyond the first
+    // `positionals`.
+    void allowOnly(const std::vector<std::string>& known, std::size_t positionals = 0) const;
 
   private:
     std::map<std::string, std::string> options_;

@@ -78,13 +78,15 @@ int Args::intValue(const std::string& name, int fallback, int min, int max) cons
     return n;
 }
 
-void Args::allowOnly(const std::vector<std::string>& known) const {
+void Args::allowOnly(const std::vector<std::string>& known, std::size_t positionals) const {
     for (const auto& [name, value] : options_) {
         if (std::find(known.begin(), known.end(), name) == known.end()) {
             throw UsageError{"unknown option --" + name};
         }
     }
-    if (!positional_.empty()) throw UsageError{"unexpected argument: " + positional_.front()};
+    if (positional_.size() > positionals) {
+        throw UsageError{"unexpected argument: " + positional_[positionals]};
+    }
 }
 
 namespace {

@@ -58,7 +58,7 @@ int runMethods(const Args& args) {
     known.push_back("json");
     known.insert(known.end(), method.flags.begin(), method.flags.end());
     known.insert(known.end(), method.options.begin(), method.options.end());
-    args.allowOnly(known);
+    args.allowOnly(known, 1);  // the method's name
 
     AppraisalRunner runner(AppPaths::fromEnvironment());
     if (!runClient(args, runner, "methods " + name)) return 2;
