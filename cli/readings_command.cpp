@@ -22,6 +22,8 @@ const char* storeName(PassageStore store) {
             return "sixty";
         case PassageStore::WholeFile:
             return "file";
+        case PassageStore::ConceptionDay:
+            return "tengen";
     }
     return "";
 }

@@ -8,6 +8,7 @@
 #include "chart/ui/luck_pages.h"
 #include "methods/ui/nine_star_windows.h"
 #include "methods/ui/star_illness_windows.h"
+#include "methods/ui/conception_growth_windows.h"
 #include "readings/ui/marriage_work_windows.h"
 #include "readings/ui/memo_windows.h"
 #include "readings/ui/reading_windows.h"
@@ -26,6 +27,7 @@ void installSubsystems(Tmenufrm& mainWindow, AppraisalBackend& backend, const Wo
     installMemoWindows(bench);
     installNineStarWindows(bench);
     installSpecialStarAndIllnessWindows(bench);
+    installConceptionGrowthWindows(bench);
 }
 
 }  // namespace suimei

@@ -280,6 +280,12 @@ std::vector<FormableKey> formableReadingKeys() {
             c.add("九星気学の年月盤", PassageStore::Table, kPassageTableFile, "九星傾斜", s);
         c.add("九星気学による未来予知", PassageStore::Table, kPassageTableFile, "九星同会", s);
     }
+    // The conception day's pillars are quick pillars of a date, so always one of the sixty.
+    for (int n = 1; n <= 60; ++n) {
+        const Pillar p = pillarOfSexagenary(n);
+        c.add("天源占", PassageStore::ConceptionDay, kConceptionDayTableFile,
+              std::string(stemName(p.stem)), std::string(branchName(p.branch)));
+    }
     return c.take();
 }
 
@@ -307,6 +313,11 @@ CoverageReport checkReadingCoverage(const AppPaths& paths) {
     std::unique_ptr<Table> sixty =
         Table::open(readingTablePath(paths, ReadingTableKind::SixtyPillars),
                     readingTableDef(ReadingTableKind::SixtyPillars), false, &sixtyError);
+
+    std::string conceptionError;
+    std::unique_ptr<Table> conception =
+        Table::openReadOnly(readingTablePath(paths, ReadingTableKind::ConceptionDay),
+                            readingTableDef(ReadingTableKind::ConceptionDay), &conceptionError);
 
     auto gap = [&](const FormableKey& k, std::string why) {
         report.gaps.push_back({k, std::move(why)});
@@ -387,6 +398,19 @@ CoverageReport checkReadingCoverage(const AppPaths& paths) {
                     gap(k, "文字コードが読めません");
                 } else if (text->find_first_not_of(" \t\r\n") == std::string::npos) {
                     gap(k, "ファイルが空です");
+                }
+                break;
+            }
+            case PassageStore::ConceptionDay: {
+                if (!conception) {
+                    gap(k, conceptionError);
+                    break;
+                }
+                const auto passage = findConceptionDayPassage(*conception, k.key1, k.key2);
+                if (!passage) {
+                    gap(k, "文章がありません");
+                } else if (passage->empty()) {
+                    gap(k, "文章が空です");
                 }
                 break;
             }

@@ -17,6 +17,7 @@ enum class PassageStore {
     AnnualImagery,  // kouun.db: key1 day-stem name, key2 year-stem name (the row's k01 and k02)
     SixtyPillars,   // sixty.DB: key1 the sex 男 or 女, key2 the day pillar's number "1" .. "60"
     WholeFile,      // a text shown whole (kisobun.rtf): key1 and key2 are empty
+    ConceptionDay,  // tengen.db: key1 the stem name (item1), key2 the branch name (item2)
 };
 
 // The basic-knowledge text, shown whole in its window and printed from there.

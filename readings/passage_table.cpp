@@ -146,6 +146,24 @@ bool lookupSixtyPillar(Table& table, std::string_view sex, int number,
     return true;
 }
 
+std::optional<std::string> findConceptionDayPassage(Table& table, std::string_view stemName,
+                                                    std::string_view branchName) {
+    std::optional<std::string> passage;
+    table.setActiveIndex("");
+    table.forEach([&](const Record& r) {
+        const auto stem = r.find("item1");
+        const auto branch = r.find("item2");
+        if (stem == r.end() || branch == r.end() || stem->second != stemName ||
+            branch->second != branchName) {
+            return true;
+        }
+        const auto memo = r.find("memo");
+        passage = memo != r.end() ? memo->second : std::string();
+        return false;
+    });
+    return passage;
+}
+
 AnnualImagery loadAnnualImagery(Table& table) {
     AnnualImagery out;
     const std::string savedIndex = table.activeIndex();

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -67,6 +68,12 @@ class PassageTable {
 // stopping at its first empty line. Returns false, appending nothing, when no record matches.
 bool lookupSixtyPillar(Table& table, std::string_view sex, int number,
                        std::vector<std::string>& target);
+
+// The conception-day passage of a pillar: walks tengen.db from its first record and gives the memo
+// of the first record whose item1 and item2 equal the stem and branch names byte for byte, as it
+// is stored. nullopt when no record matches.
+std::optional<std::string> findConceptionDayPassage(Table& table, std::string_view stemName,
+                                                    std::string_view branchName);
 
 // The annual imagery table loaded into memory: four 10 x 10 texts indexed [day stem][year stem],
 // both 1..10 (index 0 unused and empty).

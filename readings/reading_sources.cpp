@@ -181,6 +181,38 @@ SixtySource parseSixtySource(std::string_view text) {
     return out;
 }
 
+PassageSource parseConceptionDaySource(std::string_view text) {
+    PassageSource out = parsePassageSource(text);
+    auto indexOf = [](const auto& names, const std::string& name) {
+        for (std::size_t i = 1; i < names.size(); ++i) {
+            if (names[i] == name) return static_cast<int>(i);
+        }
+        return 0;
+    };
+    std::set<int> pillars;
+    for (const auto& r : out.records) {
+        const int stem = indexOf(kStemNames, r.key1);
+        const int branch = indexOf(kBranchNames, r.key2);
+        if (stem == 0 || branch == 0) {
+            out.problems.push_back(
+                {r.line, "「" + r.key1 + "」「" + r.key2 + "」は天干と地支の名前ではありません",
+                 true});
+        } else if (sexagenaryOf(stem, branch) == 0) {
+            out.problems.push_back(
+                {r.line, r.key1 + r.key2 + " という干支はありません（陰陽が合いません）", true});
+        } else {
+            pillars.insert(sexagenaryOf(stem, branch));
+        }
+    }
+    for (int n = 1; n <= 60; ++n) {
+        if (pillars.count(n) == 0) {
+            out.problems.push_back(
+                {0, pillarName(pillarOfSexagenary(n)) + " の文章がありません", false});
+        }
+    }
+    return out;
+}
+
 ImagerySource parseImagerySource(std::string_view text) {
     ImagerySource out;
     const std::vector<std::string> lines = splitLines(withoutBom(text));
@@ -282,6 +314,17 @@ bool fillImageryTable(Table& table, const ImagerySource& source, std::string* er
         table, source.rows,
         [&table](const Record& row) {
             for (const auto& [name, value] : row) table.setField(name, value);
+        },
+        error);
+}
+
+bool fillConceptionDayTable(Table& table, const PassageSource& source, std::string* error) {
+    return fillRecords(
+        table, source.records,
+        [&table](const PassageSourceRecord& r) {
+            table.setField("item1", r.key1);
+            table.setField("item2", r.key2);
+            table.setField("memo", memoOf(r.memoLines));
         },
         error);
 }

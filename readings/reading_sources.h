@@ -12,6 +12,8 @@
 //       @sex<TAB>number<TAB>pillar     (男 or 女, 1..60, and the pillar's name 甲子 .. 癸亥)
 //   data/readings/kouun.tsv       a header line naming the fields (nid k01 k02 tango1 tango2 hlp1
 //                                 hlp2 etc), then one row per line, TAB-separated, 100 rows.
+//   data/readings/tengen.txt      the conception-day passages in the same form:
+//       @stem<TAB>branch               (甲<TAB>子 .. 癸<TAB>亥), one record per pillar
 //   data/text/*.txt               UTF-8 with LF, already in the section grammar; shipped as CP932
 //                                 with CRLF.
 //
@@ -70,6 +72,12 @@ struct SixtySource {
 // sex other than 男 or 女, a number outside 1..60, a pillar name that is not the number's.
 SixtySource parseSixtySource(std::string_view text);
 
+// Parses the conception-day source data/readings/tengen.txt: the passage source's grammar with
+// key1 a stem name and key2 a branch name (甲 子, the optional caption their pillar name), and
+// its problems. Fatal too: a stem or branch name that is not one, a pair of unlike polarity (no
+// such pillar). Warnings: each of the sixty pillars without a record.
+PassageSource parseConceptionDaySource(std::string_view text);
+
 struct ImagerySource {
     std::vector<Record> rows;  // by field name of the annual imagery table
     std::vector<SourceProblem> problems;
@@ -83,6 +91,9 @@ ImagerySource parseImagerySource(std::string_view text);
 bool fillPassageTable(Table& table, const PassageSource& source, std::string* error = nullptr);
 bool fillSixtyTable(Table& table, const SixtySource& source, std::string* error = nullptr);
 bool fillImageryTable(Table& table, const ImagerySource& source, std::string* error = nullptr);
+// tengen.db: item1 the stem name, item2 the branch name, memo the passage.
+bool fillConceptionDayTable(Table& table, const PassageSource& source,
+                            std::string* error = nullptr);
 
 struct SectionText {
     std::optional<std::string>

@@ -3,6 +3,7 @@
 //   make_reading_tables passages SOURCE.txt [MORE.txt ...] <app>/bun/kanteibun1.db
 //   make_reading_tables sixty    SOURCE.txt  <app>/bun/sixty.DB
 //   make_reading_tables imagery  SOURCE.tsv  <app>/bun/kouun.db
+//   make_reading_tables tengen   SOURCE.txt  <app>/tengen.db
 //   make_reading_tables text     SOURCE.txt  <app>/NAME.txt
 //   make_reading_tables document SOURCE      <app>/NAME
 //   make_reading_tables empty    <app> [passages] [imagery] [sixty] [tengen]
@@ -13,7 +14,9 @@
 // basic-knowledge text) likewise, without the section grammar. "empty" creates the named tables
 // empty when they are missing and never touches an existing one. Several passage sources make one
 // table, read in the order given; a key already held by an earlier source keeps its first passage.
+// The conception-day table has a rule of its own (buildConceptionDayTable).
 
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
@@ -106,6 +109,33 @@ std::string names(const std::vector<fs::path>& sources) {
     return out;
 }
 
+// Fills a new table beside `db` and puts it in the place of `db`; false (the old table left as
+// it was) when it cannot be written.
+template <typename Parsed, typename Fill>
+bool replaceTable(const fs::path& db, ReadingTableKind kind, const Parsed& parsed, Fill fill) {
+    std::error_code ec;
+    fs::create_directories(db.parent_path(), ec);
+    const fs::path staging = db.parent_path() / (db.filename().string() + ".staging");
+    removeTable(staging);
+    {
+        std::string error;
+        auto table = Table::open(staging, readingTableDef(kind), true, &error);
+        if (!table || !fill(*table, parsed, &error)) {
+            std::fprintf(stderr, "make_reading_tables: %s: %s\n", staging.c_str(), error.c_str());
+            return false;
+        }
+    }
+    // The finished table replaces the old one in one rename; a stale log of the old one must go.
+    fs::remove(fs::path(db.string() + "-wal"), ec);
+    fs::remove(fs::path(db.string() + "-shm"), ec);
+    fs::rename(staging, db, ec);
+    if (ec) {
+        std::fprintf(stderr, "make_reading_tables: %s\n", ec.message().c_str());
+        return false;
+    }
+    return true;
+}
+
 template <typename ParseAll, typename Fill>
 int buildTable(const std::vector<fs::path>& sources, const fs::path& db, ReadingTableKind kind,
                ParseAll parseAll, Fill fill) {
@@ -118,31 +148,100 @@ int buildTable(const std::vector<fs::path>& sources, const fs::path& db, Reading
         std::fprintf(stderr, "make_reading_tables: %s not built\n", db.filename().c_str());
         return 1;
     }
-    std::error_code ec;
-    fs::create_directories(db.parent_path(), ec);
-    const fs::path staging = db.parent_path() / (db.filename().string() + ".staging");
-    removeTable(staging);
-    {
-        std::string error;
-        auto table = Table::open(staging, readingTableDef(kind), true, &error);
-        if (!table || !fill(*table, *parsed, &error)) {
-            std::fprintf(stderr, "make_reading_tables: %s: %s\n", staging.c_str(), error.c_str());
-            return 1;
-        }
-    }
-    // The finished table replaces the old one in one rename; a stale log of the old one must go.
-    fs::remove(fs::path(db.string() + "-wal"), ec);
-    fs::remove(fs::path(db.string() + "-shm"), ec);
-    fs::rename(staging, db, ec);
-    if (ec) {
-        std::fprintf(stderr, "make_reading_tables: %s\n", ec.message().c_str());
-        return 1;
-    }
+    if (!replaceTable(db, kind, *parsed, fill)) return 1;
     if (!writeFileAtomically(sourceListPath(db), sourceList(sources))) {
         std::fprintf(stderr, "make_reading_tables: cannot write %s\n", sourceListPath(db).c_str());
         return 1;
     }
     std::printf("%s built from %s\n", db.filename().c_str(), names(sources).c_str());
+    return 0;
+}
+
+// FNV-1a (64 bits) of the source text, which is all the conception-day table remembers of it.
+std::string sourceFingerprint(const std::string& bytes) {
+    std::uint64_t hash = 14695981039346656037ULL;
+    for (const unsigned char c : bytes) {
+        hash ^= c;
+        hash *= 1099511628211ULL;
+    }
+    char text[32];
+    std::snprintf(text, sizeof text, "fnv1a64 %016llx\n", static_cast<unsigned long long>(hash));
+    return text;
+}
+
+fs::path fingerprintPath(const fs::path& db) {
+    return db.parent_path() / ("." + db.filename().string() + ".source");
+}
+
+// tengen.db is the reader's to edit in its own window, so the build replaces it only when the
+// text of its source differs from the text it was last built from (a fingerprint kept beside
+// it); a newer file time alone, as after a checkout, changes nothing. A table with records but
+// without a fingerprint was filled by hand before the build shipped passages: it is kept, and
+// its fingerprint taken from the present source. Whenever a table with records is replaced, the
+// old one is first copied to tengen.db.bak.
+int buildConceptionDayTable(const fs::path& source, const fs::path& db) {
+    const auto bytes = readFileBytes(source);
+    if (!bytes) {
+        std::fprintf(stderr, "make_reading_tables: cannot read %s\n", source.c_str());
+        return 1;
+    }
+    const std::string fingerprint = sourceFingerprint(*bytes);
+    const auto kept = readFileBytes(fingerprintPath(db));
+    std::error_code ec;
+    int records = 0;
+    if (fs::exists(db, ec)) {
+        std::string error;
+        // Opening and closing folds a reader's pending log into the file before it is copied.
+        auto table =
+            Table::open(db, readingTableDef(ReadingTableKind::ConceptionDay), false, &error);
+        if (!table) {
+            std::fprintf(stderr, "make_reading_tables: %s: %s (left as it is)\n", db.c_str(),
+                         error.c_str());
+            return 1;
+        }
+        records = table->recordCount();
+    }
+    if (records > 0 && kept && *kept == fingerprint) {
+        std::printf("%s is up to date with %s\n", db.filename().c_str(), source.filename().c_str());
+        return 0;
+    }
+    if (records > 0 && !kept) {
+        if (!writeFileAtomically(fingerprintPath(db), fingerprint)) {
+            std::fprintf(stderr, "make_reading_tables: cannot write %s\n",
+                         fingerprintPath(db).c_str());
+            return 1;
+        }
+        std::printf("%s kept: its %d records were not written by the build\n",
+                    db.filename().c_str(), records);
+        return 0;
+    }
+    const auto parsed = parseSource(source, parseConceptionDaySource);
+    if (!parsed) {
+        std::fprintf(stderr, "make_reading_tables: %s not built\n", db.filename().c_str());
+        return 1;
+    }
+    if (records > 0) {
+        const fs::path backup = db.string() + ".bak";
+        fs::copy_file(db, backup, fs::copy_options::overwrite_existing, ec);
+        if (ec) {
+            std::fprintf(stderr, "make_reading_tables: cannot keep %s: %s (not rebuilt)\n",
+                         backup.c_str(), ec.message().c_str());
+            return 1;
+        }
+        std::printf("%s: the table before it is kept as %s\n", db.filename().c_str(),
+                    backup.filename().c_str());
+    }
+    if (!replaceTable(db, ReadingTableKind::ConceptionDay, *parsed,
+                      [](Table& t, const PassageSource& s, std::string* e) {
+                          return fillConceptionDayTable(t, s, e);
+                      })) {
+        return 1;
+    }
+    if (!writeFileAtomically(fingerprintPath(db), fingerprint)) {
+        std::fprintf(stderr, "make_reading_tables: cannot write %s\n", fingerprintPath(db).c_str());
+        return 1;
+    }
+    std::printf("%s built from %s\n", db.filename().c_str(), source.filename().c_str());
     return 0;
 }
 
@@ -249,6 +348,7 @@ int main(int argc, char** argv) {
                 return fillImageryTable(t, s, e);
             });
     }
+    if (args.size() == 3 && args[0] == "tengen") return buildConceptionDayTable(args[1], args[2]);
     if (args.size() == 3 && args[0] == "text") return convertText(args[1], args[2]);
     if (args.size() == 3 && args[0] == "document") return convertDocument(args[1], args[2]);
     if (args.size() >= 2 && args[0] == "empty") {
@@ -256,7 +356,7 @@ int main(int argc, char** argv) {
     }
     std::fprintf(stderr,
                  "usage: make_reading_tables passages SOURCE [SOURCE ...] TARGET\n"
-                 "       make_reading_tables sixty|imagery|text|document SOURCE TARGET\n"
+                 "       make_reading_tables sixty|imagery|tengen|text|document SOURCE TARGET\n"
                  "       make_reading_tables empty APP_DIR [passages] [imagery] [sixty] "
                  "[tengen]\n");
     return 2;

@@ -1,7 +1,7 @@
 # The reading data: the passage table, the sixty-pillar table and the annual imagery table built
 # from their readable sources in data/readings/ (the passage table from kanteibun1.txt followed by
-# every kanteibun1-*.txt in name order), the conception-day table created empty when missing,
-# and the sectioned reading files of data/text/ converted to CP932 with CRLF. A source that has not
+# every kanteibun1-*.txt in name order), the conception-day table from tengen.txt, and the
+# sectioned reading files of data/text/ converted to CP932 with CRLF. A source that has not
 # been written yet is skipped with a message (its table is then created empty).
 add_executable(make_reading_tables ${CMAKE_CURRENT_SOURCE_DIR}/make_reading_tables.cpp)
 set_target_properties(make_reading_tables PROPERTIES RUNTIME_OUTPUT_DIRECTORY
@@ -18,7 +18,7 @@ set(reading_outputs)
 file(GLOB PASSAGE_TOPIC_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/readings/kanteibun1-*.txt)
 list(SORT PASSAGE_TOPIC_SOURCES)
 
-set(reading_empty_tables tengen)
+set(reading_empty_tables)
 foreach(pair "passages:kanteibun1.txt:kanteibun1.db" "sixty:sixty.txt:sixty.DB"
         "imagery:kouun.tsv:kouun.db")
     string(REPLACE ":" ";" parts ${pair})
@@ -45,6 +45,21 @@ foreach(pair "passages:kanteibun1.txt:kanteibun1.db" "sixty:sixty.txt:sixty.DB"
     endif()
 endforeach()
 
+# The conception-day table is the reader's to edit: the tool compares the source's text with the
+# one the table was built from and leaves the table alone unless it changed, so it runs at every
+# build (a deleted table comes back) and no stamp stands in for it.
+set(TENGEN_SOURCE ${CMAKE_SOURCE_DIR}/data/readings/tengen.txt)
+if(EXISTS ${TENGEN_SOURCE})
+    add_custom_target(
+        conception_day_table
+        COMMAND make_reading_tables tengen ${TENGEN_SOURCE} ${SUIMEI_APP_DIR}/tengen.db
+        DEPENDS make_reading_tables
+        COMMENT "Checking tengen.db against data/readings/tengen.txt")
+else()
+    message(STATUS "data/readings/tengen.txt not written yet: tengen.db is created empty")
+    list(APPEND reading_empty_tables tengen)
+endif()
+
 add_custom_command(
     OUTPUT ${READING_STAMPS}/empty-tables.stamp
     COMMAND make_reading_tables empty ${SUIMEI_APP_DIR} ${reading_empty_tables}
@@ -67,6 +82,9 @@ foreach(source ${READING_TEXT_SOURCES})
 endforeach()
 
 add_custom_target(reading_tables DEPENDS ${reading_outputs})
+if(TARGET conception_day_table)
+    add_dependencies(reading_tables conception_day_table)
+endif()
 if(NOT TARGET stage_runtime_files)
     add_custom_target(stage_runtime_files ALL)
 endif()

@@ -44,6 +44,7 @@ TEST(KeyCoverage, EveryReaderFormsTheKeysOfEveryChart) {
               146 + 100 + 100 + 50 + 20 + 48 + 15 + 5 + 15 + 50 + 40 + 24 + 100 + 35);
     EXPECT_EQ(countKeys(keys, PassageStore::WholeFile, "kisobun.rtf"), 1);
     EXPECT_EQ(countKeys(keys, PassageStore::SixtyPillars, "sixty.DB"), 120);
+    EXPECT_EQ(countKeys(keys, PassageStore::ConceptionDay, "tengen.db"), 60);
     EXPECT_EQ(countKeys(keys, PassageStore::SectionFile, "nentxt.txt"), 10);
     EXPECT_EQ(countKeys(keys, PassageStore::SectionFile, "tukitxt.txt"), 12);
     EXPECT_EQ(countKeys(keys, PassageStore::SectionFile, "daytxt.txt"), 60);
@@ -75,6 +76,8 @@ TEST(KeyCoverage, EveryReaderFormsTheKeysOfEveryChart) {
     EXPECT_TRUE(hasKey(keys, "kanteibun1.db", "目的", "印綬"));
     EXPECT_TRUE(hasKey(keys, "kanteibun1.db", "異性内面", "養"));
     EXPECT_TRUE(hasKey(keys, "kanteibun1.db", "干関係", "癸甲"));
+    EXPECT_TRUE(hasKey(keys, "tengen.db", "癸", "亥"));
+    EXPECT_FALSE(hasKey(keys, "tengen.db", "甲", "丑"));
 }
 
 // Writes sources in the data formats holding a two-line passage for every formable key except
@@ -86,6 +89,7 @@ void writeFixtureSources(const fs::path& root,
     std::ofstream passages(root / "readings" / "kanteibun1.txt", std::ios::binary);
     std::ofstream imagery(root / "readings" / "kouun.tsv", std::ios::binary);
     std::ofstream sixty(root / "readings" / "sixty.txt", std::ios::binary);
+    std::ofstream tengen(root / "readings" / "tengen.txt", std::ios::binary);
     imagery << "nid\tk01\tk02\ttango1\ttango2\thlp1\thlp2\tetc\n";
     std::map<std::string, std::string> texts;
     int row = 0;
@@ -104,6 +108,10 @@ void writeFixtureSources(const fs::path& root,
             case PassageStore::SixtyPillars:
                 if (drop) break;
                 sixty << "@" << k.key1 << "\t" << k.key2 << "\n試験用の六十干支。\n";
+                break;
+            case PassageStore::ConceptionDay:
+                if (drop) break;
+                tengen << "@" << k.key1 << "\t" << k.key2 << "\n試験用の天源。\n";
                 break;
             case PassageStore::AnnualImagery:
                 ++row;
@@ -141,8 +149,9 @@ void buildWithTool(const fs::path& sources, const fs::path& app) {
     }
     run("sixty " + (sources / "readings" / "sixty.txt").string() + " " +
         (app / "bun" / "sixty.DB").string());
-    run("empty " + app.string() + " tengen");
     run("document " + (sources / "kisobun.rtf").string() + " " + (app / "kisobun.rtf").string());
+    run("tengen " + (sources / "readings" / "tengen.txt").string() + " " +
+        (app / "tengen.db").string());
 }
 
 std::string runCheck(const fs::path& app, int& status) {
@@ -158,7 +167,7 @@ TEST(KeyCoverage, CompleteFixtureBuiltByTheBuildToolHasNoGap) {
     int status = -1;
     const std::string out = runCheck(dir.path() / "app", status);
     EXPECT_EQ(status, 0) << out;
-    EXPECT_NE(out.find("1355 keys checked"), std::string::npos) << out;
+    EXPECT_NE(out.find("1415 keys checked"), std::string::npos) << out;
     EXPECT_NE(out.find(": 0 without a passage"), std::string::npos) << out;
 }
 
@@ -170,6 +179,7 @@ TEST(KeyCoverage, EachKeyWithoutAPassageIsReported) {
         if (k.key1 == "干関係") return k.key2 == "丁壬";
         if (k.store == PassageStore::AnnualImagery) return k.key1 == "癸" && k.key2 == "壬";
         if (k.store == PassageStore::SixtyPillars) return k.key1 == "女" && k.key2 == "55";
+        if (k.store == PassageStore::ConceptionDay) return k.key1 == "丁" && k.key2 == "卯";
         if (k.key1 == "結婚後F" || k.key1 == "能力総合1") return k.key2 == "5" || k.key2 == "2-3";
         return dropped.count(k.key2) > 0;
     });
@@ -191,13 +201,14 @@ TEST(KeyCoverage, EachKeyWithoutAPassageIsReported) {
     EXPECT_NE(out.find("missing\tfile\tkisobun.rtf\t"), std::string::npos) << out;
     // key2 癸 is dropped for every family that reads it by stem name: AI, 中医学 and the five of
     // the general-audience report.
-    EXPECT_NE(out.find(": 16 without a passage"), std::string::npos) << out;
+    EXPECT_NE(out.find(": 17 without a passage"), std::string::npos) << out;
+    EXPECT_NE(out.find("tengen.db\t丁/卯"), std::string::npos) << out;
 
     // A store that is missing altogether: every key of it is a gap.
     fs::remove(dir.path() / "app" / "cyoukou.txt");
     fs::remove(dir.path() / "app" / "bun" / "sixty.DB");
     const CoverageReport report = checkReadingCoverage(AppPaths(dir.path() / "app"));
-    EXPECT_EQ(report.gaps.size(), 16u - 1u + 40u + 120u);
+    EXPECT_EQ(report.gaps.size(), 17u - 1u + 40u + 120u);
 
     // A document that is gone is a gap as well.
     fs::remove(dir.path() / "app" / "kisobun.rtf");
@@ -216,6 +227,7 @@ TEST(KeyCoverage, ShippedReadingDataHasAPassageForEveryKey) {
         if (file == "kouun.db") return data / "readings" / "kouun.tsv";
         if (file == "sixty.DB") return data / "readings" / "sixty.txt";
         if (file == "kisobun.rtf") return data / "kisobun.html";
+        if (file == "tengen.db") return data / "readings" / "tengen.txt";
         return data / "text" / file;
     };
     std::set<std::string> pending;
