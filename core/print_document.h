@@ -50,6 +50,9 @@ struct PrintDocument {
 PrintItem textItem(double x, double y, double width, double height, std::string text, FontFace face,
                    double pointSize);
 
+// A line, box or picture item of the box (x, y, width, height), in millimetres.
+PrintItem shapeItem(ItemKind kind, double x, double y, double width, double height);
+
 // Millimetres per point.
 inline constexpr double kMillimetresPerPoint = 25.4 / 72.0;
 
