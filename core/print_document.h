@@ -64,6 +64,10 @@ double textWidthEm(std::string_view text);
 // `text` broken into lines no wider than `widthMm` at `pointSize`: at its own line breaks and
 // wherever the next character would run past the width. A line-start rule keeps closing
 // punctuation (、。）」』) on the line before. An empty text gives no line.
+// Share of a box's width that its text is wrapped at: a printer rounds the font to whole dots, so
+// a line measured at the full width can come out a little wider than its box.
+inline constexpr double kWrapWidthShare = 0.97;
+
 std::vector<std::string> wrapText(std::string_view text, double widthMm, double pointSize);
 
 }  // namespace suimei::print
