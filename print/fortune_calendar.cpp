@@ -76,7 +76,7 @@ std::string joined(const std::vector<std::string>& lines) {
 // Adds `text` wrapped at `width` from `y`, at most `maxLines` lines; returns the y below it.
 double addWrapped(PrintPage& page, double x, double y, double width, const std::string& text,
                   FontFace face, double points, double lineHeight, int maxLines) {
-    const std::vector<std::string> lines = wrapText(text, width, points);
+    const std::vector<std::string> lines = wrapText(text, width * kWrapWidthShare, points);
     int shown = 0;
     for (const std::string& line : lines) {
         if (shown == maxLines) break;
@@ -118,6 +118,7 @@ void addDayCell(PrintPage& page, const CalendarCell& cell, const FortuneDay& day
     }
     y += 0.5;
     for (const std::string* text : {&day.tenGodText, &day.branchText}) {
+        y += 0.4;  // the two lines of advice apart
         y = addWrapped(page, x, y, width, *text, FontFace::Mincho, kCellTextPoints, kCellLineHeight,
                        kCellTextMaxLines);
     }

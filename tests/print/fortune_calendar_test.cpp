@@ -190,7 +190,7 @@ TEST(FortuneCalendar, StagedTextsAreCompleteDistinctAndFitTheirCells) {
     ASSERT_TRUE(passages);
     const FortuneTexts texts = loadFortuneTexts(*passages);
     std::set<std::string> seen;
-    const double cellText = kCalendarWidth / 7 - 1.6;
+    const double cellText = (kCalendarWidth / 7 - 1.6) * kWrapWidthShare;
     auto check = [&](const std::vector<std::string>& lines, std::size_t count, const char* what) {
         EXPECT_EQ(lines.size(), count) << what;
         for (const std::string& line : lines) {
@@ -206,7 +206,7 @@ TEST(FortuneCalendar, StagedTextsAreCompleteDistinctAndFitTheirCells) {
             EXPECT_FALSE(passage.empty()) << g << " " << w;
             EXPECT_TRUE(seen.insert(passage).second) << passage;
             // Caption and passage within the four lines the page gives each reading.
-            EXPECT_LE(wrapText("【今月の運勢】" + passage, kCalendarWidth, 8.5).size(), 4u)
+            EXPECT_LE(wrapText("【今月の運勢】" + passage, kCalendarWidth * kWrapWidthShare, 8.5).size(), 4u)
                 << passage;
         }
     }
