@@ -15,11 +15,18 @@
 #include <functional>
 
 #include "app/settings.h"
+#include "app/ui/compatibility_window.h"
+#include "app/ui/compatibility_windows.h"
 #include "app/ui/main_window.h"
 #include "app/ui/runner_backend.h"
 #include "chart/ui/luck_pages.h"
 #include "core/ui/print_service.h"
+#include "print/memo_document.h"
 #include "print/ui/calendar_printing.h"
+#include "readings/ui/marriage_work_windows.h"
+#include "readings/ui/memo_window.h"
+#include "readings/ui/memo_windows.h"
+#include "readings/ui/topic_timing_window.h"
 #include "support/temp_dir.h"
 
 namespace suimei {
@@ -172,6 +179,39 @@ TEST_F(PagePrinting, CalendarsOfAMonthAndOfAWholeYear) {
             << m;
     }
     EXPECT_TRUE(pageText(year, 1).contains(QString::fromUtf8("本命宿：")));
+}
+
+TEST_F(PagePrinting, TheReadingWindowsSignTheirPrintsWithThePractitioner) {
+    run();
+    ASSERT_TRUE(installMemoWindows(bench));
+    installMarriageWorkWindows(bench);
+    installCompatibilityWindows(bench);
+    const std::string footer = print::footerLine("青葉鑑定所", "03-1234-5678");
+
+    ASSERT_TRUE(window.registry().open("memobtn"));
+    auto* memo = window.findChild<Tmemofrm*>();
+    ASSERT_NE(memo, nullptr);
+    const print::PrintDocument memoDoc = memo->memoDocument();
+    ASSERT_FALSE(memoDoc.pages.empty());
+    EXPECT_TRUE(std::any_of(memoDoc.pages[0].items.begin(), memoDoc.pages[0].items.end(),
+                            [&](const print::PrintItem& i) { return i.text == footer; }));
+    memo->close();
+
+    ASSERT_TRUE(window.registry().open("kekonbtn"));
+    auto* marriage = window.findChild<TopicTimingWindow*>();
+    ASSERT_NE(marriage, nullptr);
+    const QString marriagePdf =
+        printed([&] { marriage->findChild<QPushButton*>("printbtn")->click(); });
+    ASSERT_FALSE(marriagePdf.isEmpty());
+    EXPECT_TRUE(pageText(marriagePdf, 1).contains(QString::fromUtf8("青葉鑑定所TEL03-1234-5678")));
+
+    ASSERT_TRUE(window.registry().open("aisyobtn"));
+    auto* compatibility = window.findChild<Taisyofrm*>();
+    ASSERT_NE(compatibility, nullptr);
+    const QString compatibilityPdf = printed([&] { compatibility->printbtnClick(); });
+    ASSERT_FALSE(compatibilityPdf.isEmpty());
+    EXPECT_TRUE(
+        pageText(compatibilityPdf, 1).contains(QString::fromUtf8("青葉鑑定所TEL03-1234-5678")));
 }
 
 }  // namespace
