@@ -8,7 +8,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -21,6 +20,7 @@
 #include "app/ui/runner_backend.h"
 #include "chart/ui/luck_pages.h"
 #include "core/ui/print_service.h"
+#include "pdf_reading.h"
 #include "print/memo_document.h"
 #include "print/ui/calendar_printing.h"
 #include "readings/ui/marriage_work_windows.h"
@@ -32,19 +32,8 @@
 namespace suimei {
 namespace {
 
-QString tool(const QString& program, const QStringList& args) {
-    QProcess p;
-    p.start(program, args);
-    p.waitForFinished(20000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-int pdfPages(const QString& path) {
-    for (const QString& line : tool("pdfinfo", {path}).split('\n')) {
-        if (line.startsWith("Pages:")) return line.mid(6).trimmed().toInt();
-    }
-    return -1;
-}
+using testing::pdfPages;
+const auto tool = testing::toolOutput;
 
 QString pageText(const QString& path, int page) {
     return tool("pdftotext", {"-f", QString::number(page), "-l", QString::number(page), path, "-"})
