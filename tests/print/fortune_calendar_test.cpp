@@ -206,7 +206,9 @@ TEST(FortuneCalendar, StagedTextsAreCompleteDistinctAndFitTheirCells) {
             EXPECT_FALSE(passage.empty()) << g << " " << w;
             EXPECT_TRUE(seen.insert(passage).second) << passage;
             // Caption and passage within the four lines the page gives each reading.
-            EXPECT_LE(wrapText("【今月の運勢】" + passage, kCalendarWidth * kWrapWidthShare, 8.5).size(), 4u)
+            EXPECT_LE(
+                wrapText("【今月の運勢】" + passage, kCalendarWidth * kWrapWidthShare, 8.5).size(),
+                4u)
                 << passage;
         }
     }
