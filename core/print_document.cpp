@@ -64,6 +64,16 @@ PrintItem textItem(double x, double y, double width, double height, std::string 
     return item;
 }
 
+PrintItem shapeItem(ItemKind kind, double x, double y, double width, double height) {
+    PrintItem item;
+    item.kind = kind;
+    item.x = x;
+    item.y = y;
+    item.width = width;
+    item.height = height;
+    return item;
+}
+
 double textWidthEm(std::string_view text) {
     double width = 0;
     for (std::size_t i = 0; i < text.size();) {

@@ -50,6 +50,9 @@ struct PrintDocument {
 PrintItem textItem(double x, double y, double width, double height, std::string text, FontFace face,
                    double pointSize);
 
+// A line, box or picture item of the box (x, y, width, height), in millimetres.
+PrintItem shapeItem(ItemKind kind, double x, double y, double width, double height);
+
 // Millimetres per point.
 inline constexpr double kMillimetresPerPoint = 25.4 / 72.0;
 
@@ -61,6 +64,10 @@ double textWidthEm(std::string_view text);
 // `text` broken into lines no wider than `widthMm` at `pointSize`: at its own line breaks and
 // wherever the next character would run past the width. A line-start rule keeps closing
 // punctuation (、。）」』) on the line before. An empty text gives no line.
+// Share of a box's width that its text is wrapped at: a printer rounds the font to whole dots, so
+// a line measured at the full width can come out a little wider than its box.
+inline constexpr double kWrapWidthShare = 0.97;
+
 std::vector<std::string> wrapText(std::string_view text, double widthMm, double pointSize);
 
 }  // namespace suimei::print

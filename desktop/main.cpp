@@ -2,6 +2,8 @@
 // then the main window until it closes.
 //
 // --startup-timing: prints the time from process start to the main window shown, then quits.
+// --print-pdf FILE --document NAME ...: writes a document without a window
+// (desktop/headless_print.h).
 
 #include <QApplication>
 #include <QDate>
@@ -22,6 +24,7 @@
 #include "app/ui/start_up.h"
 #include "app/ui/title_window.h"
 #include "core/app_paths.h"
+#include "desktop/headless_print.h"
 #include "desktop/subsystems.h"
 
 namespace {
@@ -54,6 +57,19 @@ class FirstPaintProbe : public QObject {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (suimei::wantsHeadlessPrint(argc, argv)) {
+        const std::vector<std::string> words(argv + 1, argv + argc);
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Only the print's own one-line messages reach stderr; the toolkit's chatter does not.
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+            if (type == QtCriticalMsg || type == QtFatalMsg) {
+                std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+            }
+        });
+        QApplication app(argc, argv);
+        suimei::installJapaneseFontFallbacks();
+        return suimei::runHeadlessPrint(words, suimei::AppPaths::fromEnvironment(argv[0]));
+    }
     QElapsedTimer sinceMain;
     sinceMain.start();
     QApplication app(argc, argv);

@@ -82,7 +82,8 @@ PrintDocument composeCompatibilitySheet(const CompatibilitySheetContent& content
     const int fitting = static_cast<int>((kFooterTop - 2 - kMemoTop) / kMemoLine);
     int row = 0;
     for (const std::string& line : content.memoLines) {
-        std::vector<std::string> wrapped = wrapText(line, kTextWidth, kMemoPoints);
+        std::vector<std::string> wrapped =
+            wrapText(line, kTextWidth * kWrapWidthShare, kMemoPoints);
         if (wrapped.empty()) wrapped.emplace_back();
         for (const std::string& w : wrapped) {
             if (row >= fitting) break;

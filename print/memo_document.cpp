@@ -29,7 +29,8 @@ std::string footerLine(const std::string& practitionerName, const std::string& t
 PrintDocument composeMemoDocument(const MemoDocumentContent& content) {
     std::vector<std::string> printed;
     for (const std::string& line : content.memoLines) {
-        std::vector<std::string> wrapped = wrapText(line, kTextWidth, kBodyPoints);
+        std::vector<std::string> wrapped =
+            wrapText(line, kTextWidth * kWrapWidthShare, kBodyPoints);
         if (wrapped.empty()) wrapped.emplace_back();  // an empty memo line stays a line
         printed.insert(printed.end(), wrapped.begin(), wrapped.end());
     }

@@ -7,6 +7,7 @@
 
 #include "calendar/types.h"
 #include "core/text_codec.h"
+#include "readings/calendar_keys.h"
 #include "readings/family_readings.h"
 #include "readings/passage_table.h"
 #include "readings/reading_keys.h"
@@ -268,6 +269,13 @@ std::vector<FormableKey> formableReadingKeys() {
                   std::string(stemName(day)), std::string(stemName(year)));
         }
     }
+    for (int g = 0; g <= kTenGodsTried; ++g) {
+        c.table("開運カレンダー・毎日", dailyTenGodKey(g));
+        for (int which = 0; which < 3; ++which) {
+            c.table("開運カレンダー・月運", monthFortuneKey(which, g));
+        }
+    }
+    for (int b = 0; b <= kBranchesTried; ++b) c.table("開運カレンダー・毎日", dailyBranchKey(b));
     memoButtons(c);
     topicReadings(c);
     generalReport(c);

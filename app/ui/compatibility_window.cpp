@@ -324,6 +324,10 @@ void Taisyofrm::printbtnClick() {
         content.partner = &engine_.partner();
     }
     content.memoLines = memoLines();
+    if (footerSettings_ != nullptr) {
+        content.practitionerName = footerSettings_->practitionerName;
+        content.practitionerTelephone = footerSettings_->practitionerTelephone;
+    }
     PrintService::instance(notifier_).print(print::composeCompatibilitySheet(content), this);
 }
 

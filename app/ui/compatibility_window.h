@@ -46,6 +46,8 @@ class Taisyofrm : public QDialog {
     const std::array<CompatibilityLine, 3>& lines() const { return lines_; }
     // The memo as shown, one item a line.
     std::vector<std::string> memoLines() const;
+    // The settings whose practitioner signs the printed footer (the maker's notice without).
+    void setFooterSettings(const Settings* settings) { footerSettings_ = settings; }
 
   signals:
     // 五行エネルギー: the element-energy window of the current pair is wanted.
@@ -61,6 +63,7 @@ class Taisyofrm : public QDialog {
     CompatibilityEngine& engine_;
     const Tmandata& client_;
     AppraisalInput settings_;
+    const Settings* footerSettings_ = nullptr;
     PassageTable* passages_;
     Notifier& notifier_;
     std::array<CompatibilityLine, 3> lines_{};

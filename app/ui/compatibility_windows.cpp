@@ -49,6 +49,7 @@ class CompatibilityHub : public QObject {
             settings_, false, {today.year(), today.month(), today.day()}, "", "", "", "");
         compatibility_ =
             new Taisyofrm(engine_, runner_.chart(), settings, passages_.get(), notifier_, window());
+        compatibility_->setFooterSettings(&settings_);
         compatibility_->setAttribute(Qt::WA_DeleteOnClose);
         connect(compatibility_, &Taisyofrm::energyRequested, this, [this] { openEnergy(); });
         presentSideWindow(compatibility_, window());

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "core/ui/qt_text.h"
+#include "readings/memo_appraisal.h"
 
 namespace suimei {
 
@@ -98,6 +99,10 @@ FamilyPage::FamilyPage(QWidget* parent) : QWidget(parent) {
     clear->setObjectName("delbtn");
     connect(clear, &QPushButton::clicked, this, &FamilyPage::clearMemo);
     row->addWidget(clear);
+    auto* print = new QPushButton(QStringLiteral("印刷"), this);
+    print->setObjectName("print6sinbtn");
+    connect(print, &QPushButton::clicked, this, &FamilyPage::printRequested);
+    row->addWidget(print);
     right->addLayout(row);
     memo_ = new QPlainTextEdit(this);
     memo_->setObjectName("Memo1");
@@ -128,6 +133,10 @@ void FamilyPage::appendLines(const std::vector<std::string>& lines) {
 
 void FamilyPage::clearMemo() {
     memo_->clear();
+}
+
+std::vector<std::string> FamilyPage::memoLines() const {
+    return memoLinesOf(memo_->toPlainText().toStdString());
 }
 
 }  // namespace suimei

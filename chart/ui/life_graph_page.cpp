@@ -39,6 +39,9 @@ LifeGraphPage::LifeGraphPage(QWidget* parent) : QWidget(parent) {
     auto* weights = new QPushButton(QStringLiteral("計算方法"), this);
     weights->setObjectName("graphhlp");
     top->addWidget(weights);
+    auto* print = new QPushButton(QStringLiteral("印刷"), this);
+    print->setObjectName("graphprnbtn");
+    top->addWidget(print);
     status_ = new QLabel(QStringLiteral("鑑定ボタンをまず押下して鑑定を行って下さい。"), this);
     status_->setObjectName("lifestatuslbl");
     top->addWidget(status_);
@@ -66,6 +69,7 @@ LifeGraphPage::LifeGraphPage(QWidget* parent) : QWidget(parent) {
 
     connect(graphsel_, &QComboBox::currentIndexChanged, this, &LifeGraphPage::graphselChange);
     connect(weights, &QPushButton::clicked, this, &LifeGraphPage::weightsRequested);
+    connect(print, &QPushButton::clicked, this, &LifeGraphPage::printRequested);
     showGraph(nullptr);
 }
 
@@ -75,6 +79,19 @@ int LifeGraphPage::selection() const {
 
 int LifeGraphPage::seriesShown() const {
     return static_cast<int>(chart_->series().size());
+}
+
+QImage LifeGraphPage::graphImage() const {
+    return findChild<QChartView*>("Chart1")->grab().toImage();
+}
+
+std::vector<std::string> LifeGraphPage::captionLines() const {
+    std::vector<std::string> lines;
+    if (!hasGraph_) return lines;
+    for (std::size_t e = 1; e <= 5; ++e) {
+        lines.push_back(graph_.categories[e].label + "　" + graph_.categories[e].description);
+    }
+    return lines;
 }
 
 void LifeGraphPage::showGraph(const LifeGraph* graph) {

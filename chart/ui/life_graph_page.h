@@ -1,14 +1,18 @@
 #pragma once
 // Page 生涯五行ﾘｽﾞﾑ: the five-element energy over a life (Chart1), the series chooser graphsel,
-// the five category labels with their descriptions, and 計算方法 (graphhlp) for the weights.
+// the five category labels with their descriptions, 計算方法 (graphhlp) for the weights and 印刷
+// (graphprnbtn).
 
 #include <QWidget>
 
 #include <array>
+#include <string>
+#include <vector>
 
 #include "chart/life_graph.h"
 
 class QComboBox;
+class QImage;
 class QLabel;
 class QChart;
 
@@ -24,9 +28,14 @@ class LifeGraphPage : public QWidget {
     int selection() const;
     // Number of series in the chart now (for checks).
     int seriesShown() const;
+    // The graph as drawn now, for printing (drawn at the page's present size).
+    QImage graphImage() const;
+    // The five category labels, each with its description, for the printed page.
+    std::vector<std::string> captionLines() const;
 
   signals:
     void weightsRequested();  // 計算方法
+    void printRequested();    // 印刷
 
   private:
     void graphselChange();

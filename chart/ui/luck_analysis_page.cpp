@@ -1,5 +1,6 @@
 #include "chart/ui/luck_analysis_page.h"
 
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -11,6 +12,7 @@
 #include "chart/mandata.h"
 #include "core/ui/qt_text.h"
 #include "readings/luck_readings.h"
+#include "readings/memo_appraisal.h"
 
 namespace suimei {
 
@@ -71,9 +73,16 @@ LuckAnalysisPage::LuckAnalysisPage(const Tmandata& chart, const AppPaths& paths,
     layout->addWidget(daiunmemo_, 1);
     auto* clear = new QPushButton(QStringLiteral("文章削除"), this);
     clear->setObjectName("memoclearbtn");
-    layout->addWidget(clear, 0, Qt::AlignLeft);
+    auto* print = new QPushButton(QStringLiteral("印刷"), this);
+    print->setObjectName("nenunprnbtn");
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(clear);
+    buttons->addWidget(print);
+    buttons->addStretch();
+    layout->addLayout(buttons);
 
     connect(clear, &QPushButton::clicked, this, &LuckAnalysisPage::clearMemo);
+    connect(print, &QPushButton::clicked, this, &LuckAnalysisPage::printRequested);
     connect(dai_hyo_, &QTableWidget::cellClicked, this,
             [this](int, int column) { dai_hyoSelectCell(column); });
     connect(nen_hyo_, &QTableWidget::cellClicked, this,
@@ -98,6 +107,10 @@ void LuckAnalysisPage::fill(bool hasRun) {
 
 void LuckAnalysisPage::clearMemo() {
     daiunmemo_->clear();
+}
+
+std::vector<std::string> LuckAnalysisPage::memoLines() const {
+    return memoLinesOf(daiunmemo_->toPlainText().toStdString());
 }
 
 void LuckAnalysisPage::dai_hyoSelectCell(int column) {

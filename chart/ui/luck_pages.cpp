@@ -1,6 +1,7 @@
 #include "chart/ui/luck_pages.h"
 
 #include <QDate>
+#include <QImage>
 #include <QMainWindow>
 
 #include "app/appraisal.h"
@@ -10,9 +11,11 @@
 #include "chart/ui/family_page.h"
 #include "chart/ui/life_graph_page.h"
 #include "chart/ui/luck_analysis_page.h"
+#include "chart/ui/page_printing.h"
 #include "chart/ui/practical_page.h"
 #include "chart/ui/stage_rhythm_page.h"
 #include "chart/ui/ten_god_diagram_window.h"
+#include "core/ui/print_service.h"
 #include "core/ui/qt_text.h"
 #include "core/ui/workbench.h"
 #include "readings/family_readings.h"
@@ -89,6 +92,21 @@ class LuckPagesHub : public QObject {
             family_->appendLines(
                 familyReadingLines(reading, bench_.runner.chart(), bench_.paths, bench_.notifier));
         });
+        connect(analysis_, &LuckAnalysisPage::printRequested, this, [this] {
+            printDocument(luckMemoDocument(analysis_->memoLines(), clientName(), bench_.settings));
+        });
+        connect(life_, &LifeGraphPage::printRequested, this, [this] {
+            printDocument(graphDocument(life_->graphImage(), kLifeGraphPrintTitle,
+                                        life_->captionLines(), clientName(), bench_.settings));
+        });
+        connect(stages_, &StageRhythmPage::printRequested, this, [this] {
+            printDocument(graphDocument(stages_->graphImage(), kStageRhythmPrintTitle,
+                                        {stages_->monthCaption()}, clientName(), bench_.settings));
+        });
+        connect(family_, &FamilyPage::printRequested, this, [this] {
+            printDocument(familyDocument(familyDiagram(bench_.runner.chart()), family_->memoLines(),
+                                         clientName(), bench_.settings));
+        });
         auto openDiagram = [this, main] {
             diagram_->refresh();
             presentSideWindow(diagram_, main);
@@ -98,6 +116,21 @@ class LuckPagesHub : public QObject {
     }
 
   private:
+    std::string clientName() const { return bench_.host.clientName().toStdString(); }
+
+    // The pages print the last run's chart; before one there is nothing to print.
+    void printDocument(const print::PrintDocument& doc) {
+        if (!bench_.runner.hasRun()) {
+            bench_.notifier.warn("鑑定実行していません。先に鑑定を行って下さい。");
+            return;
+        }
+        if (doc.pages.empty()) {
+            bench_.notifier.error("印刷する図を用意できませんでした。", "印刷");
+            return;
+        }
+        PrintService::instance(bench_.notifier).print(doc, bench_.host.hostWindow());
+    }
+
     void runCompleted() {
         const bool run = bench_.runner.hasRun();
         analysis_->clearMemo();

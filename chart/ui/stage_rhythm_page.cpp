@@ -42,6 +42,9 @@ StageRhythmPage::StageRhythmPage(QWidget* parent) : QWidget(parent) {
     auto* points = new QPushButton(QStringLiteral("計算方法"), this);
     points->setObjectName("biotensubtn");
     top->addWidget(points);
+    auto* print = new QPushButton(QStringLiteral("印刷"), this);
+    print->setObjectName("bioprnbtn");
+    top->addWidget(print);
     status_ = new QLabel(QStringLiteral("鑑定ボタンをまず押下して鑑定を行って下さい。"), this);
     status_->setObjectName("biostatuslbl");
     top->addWidget(status_);
@@ -69,12 +72,21 @@ StageRhythmPage::StageRhythmPage(QWidget* parent) : QWidget(parent) {
     layout->addLayout(bottom);
 
     connect(points, &QPushButton::clicked, this, &StageRhythmPage::pointsRequested);
+    connect(print, &QPushButton::clicked, this, &StageRhythmPage::printRequested);
     connect(chooser_, &QComboBox::activated, this,
             [this](int index) { emit stageChosen(index + 1); });
 }
 
 void StageRhythmPage::showDescription(const QString& text) {
     biobun_->setPlainText(text);
+}
+
+QImage StageRhythmPage::graphImage() const {
+    return findChild<QChartView*>("Chart2")->grab().toImage();
+}
+
+std::string StageRhythmPage::monthCaption() const {
+    return (bioYYlbl_->text() + bioMMlbl_->text()).toStdString();
 }
 
 int StageRhythmPage::pointsShown() const {

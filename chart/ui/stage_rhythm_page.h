@@ -1,7 +1,7 @@
 #pragma once
 // Page 十二運ﾘｽﾞﾑ: the day master's twelve-stage points for each day of one month (Chart2), the
 // year and month steppers (UpDown1, UpDown2), the stage chooser taicyoselbtn with its description
-// in biobun, and 計算方法 (biotensubtn) for the stage points.
+// in biobun, 計算方法 (biotensubtn) for the stage points and 印刷 (bioprnbtn).
 
 #include <QWidget>
 
@@ -9,6 +9,7 @@
 
 class QChart;
 class QComboBox;
+class QImage;
 class QLabel;
 class QPlainTextEdit;
 
@@ -21,11 +22,16 @@ class StageRhythmPage : public QWidget {
     // Shows the month the engine computed (its days empty before a run).
     void showMonth(const StageMonth& month, const std::vector<std::string>& chooserItems);
     int pointsShown() const;
+    // The graph as drawn now, for printing (drawn at the page's present size).
+    QImage graphImage() const;
+    // The shown year and month ("2026年12月"), for the printed page.
+    std::string monthCaption() const;
 
   signals:
     // A stepper moved the shown month by `months`.
     void monthStepped(int months);
     void pointsRequested();  // 計算方法
+    void printRequested();   // 印刷
     void stageChosen(int stage);
 
   public:

@@ -28,6 +28,7 @@ class MarriageWorkHub : public QObject {
           host_(bench.host),
           runner_(bench.runner),
           notifier_(bench.notifier),
+          settings_(bench.settings),
           passages_(std::move(passages)),
           openError_(std::move(openError)) {
         bench.registry.setOpener("kekonbtn", [this] { open(TopicWindowKind::Marriage); });
@@ -45,6 +46,7 @@ class MarriageWorkHub : public QObject {
         if (slot) slot->deleteLater();
         slot = new TopicTimingWindow(kind, runner_.chart(), QDate::currentDate().year(),
                                      host_.clientName(), *passages_, notifier_, host_.hostWindow());
+        slot->setFooterSettings(&settings_);
         slot->setAttribute(Qt::WA_DeleteOnClose);
         presentSideWindow(slot, host_.hostWindow());
     }
@@ -52,6 +54,7 @@ class MarriageWorkHub : public QObject {
     WorkbenchHost& host_;
     const AppraisalRunner& runner_;
     Notifier& notifier_;
+    const Settings& settings_;
     std::unique_ptr<PassageTable> passages_;
     std::string openError_;
     QPointer<TopicTimingWindow> marriage_;

@@ -10,6 +10,7 @@
 #include <QTextCursor>
 #include <QVBoxLayout>
 
+#include "app/settings.h"
 #include "chart/mandata.h"
 #include "core/ui/print_service.h"
 #include "core/ui/qt_text.h"
@@ -138,6 +139,10 @@ print::PrintDocument Tmemofrm::memoDocument() const {
     content.title = kMemoPrintTitle;
     content.clientName = host_.clientName().toStdString();
     content.memoLines = memoLinesOf(editor_->toPlainText().toStdString());
+    if (footerSettings_ != nullptr) {
+        content.practitionerName = footerSettings_->practitionerName;
+        content.practitionerTelephone = footerSettings_->practitionerTelephone;
+    }
     return print::composeMemoDocument(content);
 }
 

@@ -24,6 +24,7 @@ namespace suimei {
 class Tigakufrm;
 class Tmandata;
 class WorkbenchHost;
+struct Settings;
 
 class Tmemofrm : public QWidget {
     Q_OBJECT
@@ -45,6 +46,8 @@ class Tmemofrm : public QWidget {
     print::PrintDocument memoDocument() const;
     // Adds lines at the end of the memo and posts the client record.
     void appendLines(const std::vector<std::string>& lines);
+    // The settings whose practitioner signs the printed footer (the maker's notice without).
+    void setFooterSettings(const Settings* settings) { footerSettings_ = settings; }
 
     QPlainTextEdit* editor() const { return editor_; }
     QRadioButton* professionalButton() const { return professional_; }
@@ -71,6 +74,7 @@ class Tmemofrm : public QWidget {
     QRadioButton* professional_ = nullptr;
     QRadioButton* general_ = nullptr;
     Tigakufrm* medicine_ = nullptr;
+    const Settings* footerSettings_ = nullptr;
 };
 
 }  // namespace suimei

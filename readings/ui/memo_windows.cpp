@@ -22,6 +22,7 @@ class MemoHub : public QObject {
           runner_(bench.runner),
           paths_(bench.paths),
           notifier_(bench.notifier),
+          settings_(bench.settings),
           passages_(std::move(passages)) {
         bench.host.hostWindow()->installEventFilter(this);
         bench.registry.setOpener(QStringLiteral("memobtn"), [this] { open(); });
@@ -41,6 +42,7 @@ class MemoHub : public QObject {
         QMainWindow* main = host_.hostWindow();
         if (!memo_)
             memo_ = new Tmemofrm(host_, runner_.chart(), *passages_, paths_, notifier_, main);
+        memo_->setFooterSettings(&settings_);
         memo_->showClientMemo();
         presentSideWindow(memo_, main);
     }
@@ -49,6 +51,7 @@ class MemoHub : public QObject {
     const AppraisalRunner& runner_;
     const AppPaths& paths_;
     Notifier& notifier_;
+    const Settings& settings_;
     std::unique_ptr<PassageTable> passages_;
     Tmemofrm* memo_ = nullptr;
 };

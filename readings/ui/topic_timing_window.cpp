@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/settings.h"
 #include "core/ui/print_service.h"
 #include "core/ui/qt_text.h"
 #include "print/memo_document.h"
@@ -85,6 +86,10 @@ void TopicTimingWindow::printClick() {
     content.title = std::string(topicPrintTitle(kind_));
     content.clientName = clientName_.toStdString();
     for (const QString& line : memoLines()) content.memoLines.push_back(line.toStdString());
+    if (footerSettings_ != nullptr) {
+        content.practitionerName = footerSettings_->practitionerName;
+        content.practitionerTelephone = footerSettings_->practitionerTelephone;
+    }
     PrintService::instance(notifier_).print(print::composeMemoDocument(content), this);
 }
 

@@ -15,6 +15,8 @@ class QPushButton;
 
 namespace suimei {
 
+struct Settings;
+
 class Notifier;
 class PassageTable;
 
@@ -32,6 +34,8 @@ class TopicTimingWindow : public QWidget {
     QPushButton* button(const QString& name) const;
     // The memo as lines, as it is printed.
     QStringList memoLines() const;
+    // The settings whose practitioner signs the printed footer (the maker's notice without).
+    void setFooterSettings(const Settings* settings) { footerSettings_ = settings; }
 
     // What the buttons do.
     void readingButtonClick(const QString& name);
@@ -46,6 +50,7 @@ class TopicTimingWindow : public QWidget {
     PassageTable& passages_;
     Notifier& notifier_;
     QPlainTextEdit* memo_ = nullptr;
+    const Settings* footerSettings_ = nullptr;
 };
 
 }  // namespace suimei

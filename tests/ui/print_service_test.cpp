@@ -5,31 +5,19 @@
 
 #include <QAction>
 #include <QPrintPreviewDialog>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
 #include "core/notifier.h"
+#include "pdf_reading.h"
 #include "print/memo_document.h"
 #include "support/temp_dir.h"
 
 namespace suimei {
 namespace {
 
-QString run(const QString& program, const QStringList& args) {
-    QProcess p;
-    p.start(program, args);
-    p.waitForFinished(20000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-int pdfPages(const QString& path) {
-    const QString info = run("pdfinfo", {path});
-    for (const QString& line : info.split('\n')) {
-        if (line.startsWith("Pages:")) return line.mid(6).trimmed().toInt();
-    }
-    return -1;
-}
+using testing::pdfPages;
+const auto run = testing::toolOutput;
 
 print::PrintDocument memo(int lines) {
     print::MemoDocumentContent content;
