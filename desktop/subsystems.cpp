@@ -6,6 +6,7 @@
 #include "calendar/ui/calendar_windows.h"
 #include "chart/ui/chart_windows.h"
 #include "chart/ui/luck_pages.h"
+#include "print/ui/print_windows.h"
 #include "readings/ui/marriage_work_windows.h"
 #include "readings/ui/memo_windows.h"
 #include "readings/ui/reading_windows.h"
@@ -22,6 +23,8 @@ void installSubsystems(Tmenufrm& mainWindow, AppraisalBackend& backend, const Wo
     installReadingWindows(bench);
     installMarriageWorkWindows(bench);
     installMemoWindows(bench);
+    // The calendars of the print window are printed by whoever listens to its two signals.
+    installPrintWindows(bench);
 }
 
 }  // namespace suimei

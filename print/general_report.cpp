@@ -170,6 +170,8 @@ PrintDocument composeGeneralReport(const GeneralReportContent& c) {
     const FlowStyle caption{FontFace::Gothic, 11, 6.2, true, 0};
     const FlowStyle body{FontFace::Mincho, 10.5, 5.4, false, 4};
     for (const GeneralReportContent::Reading& r : c.readings) {
+        // A reading the table does not hold leaves no empty heading on the client's page.
+        if (r.lines.empty()) continue;
         // A caption never stands alone at the foot of a page.
         flow.keepTogether(6.2 + 2 * 5.4);
         flow.paragraph("◆" + r.caption, caption);

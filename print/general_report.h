@@ -64,6 +64,7 @@ struct GeneralReportContent {
 // Everything of the report from the chart and the passage table (the practitioner is left empty).
 GeneralReportContent generalReportContent(const Tmandata& chart, PassageTable& passages);
 
+// The report; a reading without lines is left out with its caption.
 PrintDocument composeGeneralReport(const GeneralReportContent& content);
 
 }  // namespace suimei::print
