@@ -222,7 +222,8 @@ PrintDocument composeChartDocument(const ChartDocumentContent& c) {
     PrintDocument doc;
     doc.title = kChartDocumentTitle;
     PrintPage page;
-    text(page, kPageLeft, 12, 110, 9, c.clientName + " 様 ", 15, FontFace::Mincho);
+    const std::string name = c.clientName + " 様 ";
+    text(page, kPageLeft, 12, 110, 9, name, fittedPoints(name, 110, 15, 8), FontFace::Mincho);
     text(page, kPageLeft + 110, 12, kPageWidth - 110, 9, kChartDocumentTitle, 16, FontFace::Gothic,
          Align::Right, true);
     page.items.push_back(lineItem(kPageLeft, 22, kPageLeft + kPageWidth, 22));

@@ -18,8 +18,9 @@ PrintDocument composeCover(const CoverContent& c) {
                                     28, Align::Centre);
     page.items.push_back(heading);
     if (!c.clientName.empty()) {
-        page.items.push_back(alignedText(kPageLeft, 52, kPageWidth, 10, c.clientName + " 様",
-                                         FontFace::Mincho, 18, Align::Centre));
+        const std::string name = c.clientName + " 様";
+        page.items.push_back(alignedText(kPageLeft, 52, kPageWidth, 10, name, FontFace::Mincho,
+                                         fittedPoints(name, kPageWidth, 18, 8), Align::Centre));
     }
     PrintItem picture;
     picture.kind = ItemKind::Picture;
@@ -31,8 +32,9 @@ PrintDocument composeCover(const CoverContent& c) {
     page.items.push_back(picture);
     page.items.push_back(lineItem(kPageLeft + 40, 232, kPageLeft + kPageWidth - 40, 232));
     if (!c.practitionerName.empty()) {
-        PrintItem title = alignedText(kPageLeft, 238, kPageWidth, 12, c.practitionerName,
-                                      FontFace::Gothic, 20, Align::Centre);
+        PrintItem title =
+            alignedText(kPageLeft, 238, kPageWidth, 12, c.practitionerName, FontFace::Gothic,
+                        fittedPoints(c.practitionerName, kPageWidth, 20, 9), Align::Centre);
         title.bold = true;
         page.items.push_back(title);
     }

@@ -33,6 +33,12 @@ PrintItem alignedText(double x, double y, double width, double height, std::stri
     return item;
 }
 
+double fittedPoints(std::string_view text, double widthMm, double maxPoints, double minPoints) {
+    const double em = textWidthEm(text);
+    if (em <= 0) return maxPoints;
+    return std::clamp(widthMm / (em * kMillimetresPerPoint), minPoints, maxPoints);
+}
+
 TextFlow::TextFlow(PrintDocument& doc, double left, double width, double top,
                    std::function<double(PrintPage&)> startPage)
     : doc_(doc), left_(left), width_(width), y_(top), startPage_(std::move(startPage)) {

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "core/print_document.h"
 
@@ -21,6 +22,10 @@ PrintItem boxItem(double x, double y, double width, double height, std::string f
 // A text item aligned in its box.
 PrintItem alignedText(double x, double y, double width, double height, std::string text,
                       FontFace face, double points, Align align);
+
+// The largest size up to `maxPoints` at which `text` fits `widthMm` on one line (never below
+// `minPoints`, where it wraps instead).
+double fittedPoints(std::string_view text, double widthMm, double maxPoints, double minPoints = 6);
 
 // What one paragraph of a flow looks like.
 struct FlowStyle {

@@ -153,7 +153,9 @@ PrintDocument composePracticalDocument(const PracticalDocumentContent& c) {
     doc.title = kPracticalDocumentTitle;
     doc.pages.emplace_back();
     PrintPage& page = doc.pages.back();
-    text(page, kPageLeft, 12, 110, 9, c.clientName + " 様", 15, FontFace::Mincho, Align::Left);
+    const std::string name = c.clientName + " 様";
+    const double namePoints = fittedPoints(name, 110, 15, 8);
+    text(page, kPageLeft, 12, 110, 9, name, namePoints, FontFace::Mincho, Align::Left);
     text(page, kPageLeft + 110, 12, kPageWidth - 110, 9, kPracticalDocumentTitle, 16,
          FontFace::Gothic, Align::Right);
     page.items.push_back(lineItem(kPageLeft, 22, kPageLeft + kPageWidth, 22));
@@ -229,8 +231,8 @@ PrintDocument composePracticalDocument(const PracticalDocumentContent& c) {
     }
 
     // The hints; whatever does not fit runs on to the next page under the name and the heading.
-    const auto continuation = [&c](PrintPage& next) {
-        text(next, kPageLeft, 12, 110, 9, c.clientName + " 様", 15, FontFace::Mincho, Align::Left);
+    const auto continuation = [&name, namePoints](PrintPage& next) {
+        text(next, kPageLeft, 12, 110, 9, name, namePoints, FontFace::Mincho, Align::Left);
         text(next, kPageLeft + 110, 12, kPageWidth - 110, 9, kPracticalDocumentTitle, 16,
              FontFace::Gothic, Align::Right);
         next.items.push_back(lineItem(kPageLeft, 22, kPageLeft + kPageWidth, 22));

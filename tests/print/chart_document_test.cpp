@@ -113,12 +113,13 @@ TEST_F(ChartDocumentTest, TheFooterNamesThePractitionerOrElseTheMaker) {
     EXPECT_EQ(texts.back(), "鑑定室 星見");
 }
 
-TEST_F(ChartDocumentTest, LongSpecialStarListsStayAboveTheStages) {
+TEST_F(ChartDocumentTest, LongNamesAndStarListsStayInTheirPlaces) {
     ChartDocumentContent c = content();
     for (auto& stars : c.specialStars) {
         stars.assign(12, "天乙貴人");
     }
-    c.clientName = std::string(30, 'X');
+    c.clientName.clear();
+    for (int i = 0; i < 30; ++i) c.clientName += "長";
     const PrintDocument doc = composeChartDocument(c);
     expectEverythingOnThePage(doc);
     double stagesTop = 0;

@@ -41,6 +41,22 @@ TEST(Cover, PractitionerAsTitleWithTheTelephone) {
     testing::expectEverythingOnThePage(doc);
 }
 
+TEST(Cover, LongNamesShrinkToTheirLineInsteadOfRunningOffIt) {
+    CoverContent c;
+    for (int i = 0; i < 40; ++i) c.practitionerName += "鑑";
+    for (int i = 0; i < 30; ++i) c.clientName += "名";
+    c.practitionerTelephone = "03-1234-5678";
+    c.picture = "/app/hyousi/0.bmp";
+    const PrintDocument doc = composeCover(c);
+    testing::expectEverythingOnThePage(doc);
+    for (const PrintItem& item : doc.pages[0].items) {
+        if (item.text == c.practitionerName) {
+            EXPECT_LT(item.pointSize, 20);
+            EXPECT_EQ(wrapText(item.text, item.width, item.pointSize).size(), 1u);
+        }
+    }
+}
+
 TEST(Cover, WithoutAPractitionerTheMakerSignsTheFooter) {
     CoverContent c;
     c.picture = "/app/hyousi/0.bmp";
