@@ -96,7 +96,8 @@ void text(PrintPage& page, double x, double y, double w, double h, std::string t
 }
 
 void boxWithText(PrintPage& page, double x, double y, const std::string& t) {
-    page.items.push_back(boxItem(x, y, kBoxWidth, kBoxHeight));
+    // Filled white, so the lines drawn before the boxes pass behind them.
+    page.items.push_back(boxItem(x, y, kBoxWidth, kBoxHeight, "#ffffff"));
     text(page, x, y + 2, kBoxWidth, kBoxHeight - 2, t, kBoxPoints);
 }
 
@@ -160,6 +161,8 @@ PrintDocument composePracticalDocument(const PracticalDocumentContent& c) {
          FontFace::Gothic, Align::Right);
     page.items.push_back(lineItem(kPageLeft, 22, kPageLeft + kPageWidth, 22));
 
+    // The lines go beneath everything after the heading.
+    const std::size_t headerItems = page.items.size();
     if (c.chart != nullptr) {
         const Tmandata& chart = *c.chart;
         const PillarBlock* blocks[] = {&chart.dayPillar, &chart.monthPillar, &chart.yearPillar};
@@ -225,9 +228,12 @@ PrintDocument composePracticalDocument(const PracticalDocumentContent& c) {
         std::vector<LuckLine> lines = practicalChartLines(chart);
         const std::vector<LuckLine> more = annualLines(chart, luck, years);
         lines.insert(lines.end(), more.begin(), more.end());
+        PrintPage linesLayer;
         int above = 0;
         int below = 0;
-        for (const LuckLine& line : lines) addLine(page, line, above, below);
+        for (const LuckLine& line : lines) addLine(linesLayer, line, above, below);
+        page.items.insert(page.items.begin() + static_cast<std::ptrdiff_t>(headerItems),
+                          linesLayer.items.begin(), linesLayer.items.end());
     }
 
     // The hints; whatever does not fit runs on to the next page under the name and the heading.

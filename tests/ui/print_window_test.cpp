@@ -120,7 +120,10 @@ class PrintWindowTest : public RealMainWindowTest {
                   << doc.pages.size() << " pages)\n";
         EXPECT_EQ(pdfPages(path), expectedPages) << name.toStdString();
         const QString shots = qEnvironmentVariable("SUIMEI_SCREENSHOT_DIR");
-        if (!shots.isEmpty()) run("pdftoppm", {"-r", "60", "-png", path, shots + "/" + name});
+        if (!shots.isEmpty()) {
+            const QString dpi = qEnvironmentVariable("SUIMEI_SCREENSHOT_DPI", "60");
+            run("pdftoppm", {"-r", dpi, "-png", path, shots + "/" + name});
+        }
         return run("pdftotext", {path, "-"});
     }
 
