@@ -39,6 +39,17 @@ inline int indexOf(const std::vector<std::string>& texts, const std::string& tex
     return -1;
 }
 
+// The texts hold `expected` in this order (others may stand between them).
+inline void expectInOrder(const std::vector<std::string>& texts,
+                          const std::vector<std::string>& expected) {
+    int at = -1;
+    for (const std::string& e : expected) {
+        const int next = indexOf(texts, e, at);
+        ASSERT_GT(next, at) << "missing or out of order: " << e;
+        at = next;
+    }
+}
+
 // Every item lies on the paper, and every text fits its box: its wrapped lines at 1.2 times the
 // font's size are no taller than the box.
 inline void expectEverythingOnThePage(const PrintDocument& doc) {

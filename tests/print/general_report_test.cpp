@@ -15,6 +15,7 @@ namespace suimei::print {
 namespace {
 
 using testing::expectEverythingOnThePage;
+using testing::expectInOrder;
 using testing::indexOf;
 using testing::textsOf;
 
@@ -93,35 +94,30 @@ TEST_F(GeneralReportTest, PassagesAndKeywordsPrintInOrderWithTheFooterLines) {
 
     const PrintDocument doc = composeGeneralReport(content);
     const auto texts = textsOf(doc);
-    int at = -1;
-    for (const char* expected : {"総合診断書",
-                                 "比劫 ○",
-                                 "食傷 ◎",
-                                 "財 △",
-                                 "官 ",
-                                 "印 ",
-                                 "(戊)",
-                                 "◆あなたの本質",
-                                 "大樹のようにまっすぐな人です。",
-                                 "いつも上を目指します。",
-                                 "◆人生の目的",
-                                 "楽しみを分かち合うことが目的です。",
-                                 "◆心の奥にある目的",
-                                 "広く人と交わることを心の奥で求めます。",
-                                 "◆理想の伴侶",
-                                 "支えてくれる人が理想です。",
-                                 "◆目下の人への接し方",
-                                 "目下の人には気前良く接します。",
-                                 "◆干の関係",
-                                 "時柱と日柱：切磋琢磨",
-                                 "日柱と月柱：才能開花",
-                                 "月柱と年柱：相互扶助",
-                                 kMakerNotice,
-                                 "山田 太郎 様 　1984年2月10日　07:00-09:00"}) {
-        const int next = indexOf(texts, expected, at);
-        ASSERT_GT(next, at) << "missing or out of order: " << expected;
-        at = next;
-    }
+    expectInOrder(texts, {"総合診断書",
+                          "比劫 ○",
+                          "食傷 ◎",
+                          "財 △",
+                          "官 ",
+                          "印 ",
+                          "(戊)",
+                          "◆あなたの本質",
+                          "大樹のようにまっすぐな人です。",
+                          "いつも上を目指します。",
+                          "◆人生の目的",
+                          "楽しみを分かち合うことが目的です。",
+                          "◆心の奥にある目的",
+                          "広く人と交わることを心の奥で求めます。",
+                          "◆理想の伴侶",
+                          "支えてくれる人が理想です。",
+                          "◆目下の人への接し方",
+                          "目下の人には気前良く接します。",
+                          "◆干の関係",
+                          "時柱と日柱：切磋琢磨",
+                          "日柱と月柱：才能開花",
+                          "月柱と年柱：相互扶助",
+                          kMakerNotice,
+                          "山田 太郎 様 　1984年2月10日　07:00-09:00"});
     EXPECT_EQ(indexOf(texts, "別の読み物です。"), -1);
     // Readings the table does not hold leave no empty heading.
     EXPECT_EQ(indexOf(texts, "◆目的を果たす手段"), -1);

@@ -14,6 +14,7 @@ namespace suimei::print {
 namespace {
 
 using testing::expectEverythingOnThePage;
+using testing::expectInOrder;
 using testing::indexOf;
 using testing::textsOf;
 
@@ -58,35 +59,30 @@ TEST_F(PracticalDocumentTest, TheLuckPillarAndItsTenYears) {
     const PrintDocument doc = composePracticalDocument(content(0));
     EXPECT_EQ(doc.title, "実践鑑定表 2/2");
     const auto texts = textsOf(doc);
-    int at = -1;
     // Period 4 starts at 28 with 己巳 (丁卯 at 8, 戊辰 at 18); 己 is 正財 to 甲.
-    for (const char* expected : {"山田 太郎 様",
-                                 "実践鑑定表 2/2",
-                                 "日柱",
-                                 "甲",
-                                 "戌",
-                                 "月柱",
-                                 "丙:食神",
-                                 "寅",
-                                 "年柱",
-                                 "甲:比肩",
-                                 "子",
-                                 "大運 28-37才",
-                                 "己:正財",
-                                 "巳",
-                                 "28才",
-                                 "壬:偏印",
-                                 "辰",
-                                 "2012年",
-                                 "29才",
-                                 "2013年",
-                                 "37才",
-                                 "2021年",
-                                 "[行運診断秘訣集]"}) {
-        const int next = indexOf(texts, expected, at);
-        ASSERT_GT(next, at) << "missing or out of order: " << expected;
-        at = next;
-    }
+    expectInOrder(texts, {"山田 太郎 様",
+                          "実践鑑定表 2/2",
+                          "日柱",
+                          "甲",
+                          "戌",
+                          "月柱",
+                          "丙:食神",
+                          "寅",
+                          "年柱",
+                          "甲:比肩",
+                          "子",
+                          "大運 28-37才",
+                          "己:正財",
+                          "巳",
+                          "28才",
+                          "壬:偏印",
+                          "辰",
+                          "2012年",
+                          "29才",
+                          "2013年",
+                          "37才",
+                          "2021年",
+                          "[行運診断秘訣集]"});
     // Void 申酉: 2016 丙申 and 2017 丁酉 are marked.
     EXPECT_EQ(std::count(texts.begin(), texts.end(), "空亡"), 2);
     const int marked = indexOf(texts, "2016年");
