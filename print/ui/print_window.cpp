@@ -88,10 +88,7 @@ Tprntfrm::Tprntfrm(const Workbench& bench, QWidget* parent) : QWidget(parent), b
     auto* calendar = new QHBoxLayout;
     years_ = new QComboBox(this);
     years_->setObjectName(QStringLiteral("nendosel"));
-    const int thisYear = QDate::currentDate().year();
-    for (int y = thisYear; y < thisYear + kYearChoices; ++y) {
-        years_->addItem(QString::number(y) + QStringLiteral("年度"), y);
-    }
+    refreshYears();
     calendar->addWidget(years_, 0, Qt::AlignTop);
     auto* monthBox = new QGroupBox(this);
     monthBox->setObjectName(QStringLiteral("RadioG1"));
@@ -199,6 +196,15 @@ Tprntfrm::Tprntfrm(const Workbench& bench, QWidget* parent) : QWidget(parent), b
 }
 
 Tprntfrm::~Tprntfrm() = default;
+
+void Tprntfrm::refreshYears() {
+    const int thisYear = QDate::currentDate().year();
+    if (years_->count() > 0 && years_->itemData(0).toInt() == thisYear) return;
+    years_->clear();
+    for (int y = thisYear; y < thisYear + kYearChoices; ++y) {
+        years_->addItem(QString::number(y) + QStringLiteral("年度"), y);
+    }
+}
 
 void Tprntfrm::refreshAges() {
     columns_.clear();

@@ -40,6 +40,9 @@ class Tprntfrm : public QWidget {
     Tprntfrm(const Workbench& bench, QWidget* parent = nullptr);
     ~Tprntfrm() override;
 
+    // The calendar years: this year and the five following (a window left open over the new
+    // year moves on with it).
+    void refreshYears();
     // The age labels from the current chart's luck columns (none before a run); no column is
     // chosen afterwards.
     void refreshAges();

@@ -13,6 +13,7 @@ Tprntfrm* installPrintWindows(const Workbench& bench) {
     window->hide();
     bench.registry.setOpener(QStringLiteral("printbtn"), [window, main] {
         window->loadPractitioner();
+        window->refreshYears();
         window->refreshAges();
         presentSideWindow(window, main);
     });
