@@ -9,6 +9,7 @@
 #include "methods/ui/nine_star_windows.h"
 #include "methods/ui/star_illness_windows.h"
 #include "methods/ui/conception_growth_windows.h"
+#include "print/ui/print_windows.h"
 #include "readings/ui/marriage_work_windows.h"
 #include "readings/ui/memo_windows.h"
 #include "readings/ui/reading_windows.h"
@@ -28,6 +29,7 @@ void installSubsystems(Tmenufrm& mainWindow, AppraisalBackend& backend, const Wo
     installNineStarWindows(bench);
     installSpecialStarAndIllnessWindows(bench);
     installConceptionGrowthWindows(bench);
+    installPrintWindows(bench);
 }
 
 }  // namespace suimei

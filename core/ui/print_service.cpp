@@ -1,13 +1,15 @@
 #include "core/ui/print_service.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFont>
 #include <QImage>
-#include <QPageSetupDialog>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSaveFile>
@@ -157,7 +159,18 @@ QPrinter& PrintService::printer() {
 }
 
 void PrintService::setupPrinter(QWidget* parent) {
-    QPageSetupDialog dialog(&printer(), parent);
+    // The printer dialog chooses the printer and its paper; the page setup dialog alone refuses
+    // a printer without a platform driver (as on a machine with no printer installed) and would
+    // show nothing.
+    QPrintDialog dialog(&printer(), parent);
+    dialog.setWindowTitle(QStringLiteral("プリンタ設定"));
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+        for (QAbstractButton* b : buttons->buttons()) {
+            if (buttons->buttonRole(b) == QDialogButtonBox::AcceptRole)
+                b->setText(QStringLiteral("OK"));
+        }
+    }
     dialog.exec();
 }
 

@@ -1,0 +1,258 @@
+#include "print/rtf_text.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cstdint>
+
+#include "core/text_codec.h"
+
+namespace suimei::print {
+
+namespace {
+
+struct GroupState {
+    bool bold = false;
+    bool italic = false;
+    double pointSize = 12;
+    bool skip = false;  // inside a destination without text
+    int unicodeSkip = 1;
+};
+
+constexpr std::array<std::string_view, 18> kSkippedDestinations = {"fonttbl",
+                                                                   "colortbl",
+                                                                   "stylesheet",
+                                                                   "info",
+                                                                   "pict",
+                                                                   "header",
+                                                                   "footer",
+                                                                   "headerl",
+                                                                   "headerr",
+                                                                   "footerl",
+                                                                   "footerr",
+                                                                   "footnote",
+                                                                   "themedata",
+                                                                   "datastore",
+                                                                   "latentstyles",
+                                                                   "listtable",
+                                                                   "listoverridetable",
+                                                                   "rsidtbl"};
+
+void appendUtf8(std::string& out, std::uint32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+int hexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+class Reader {
+  public:
+    explicit Reader(std::string_view in) : in_(in) {}
+
+    std::optional<RtfDocument> read() {
+        std::vector<GroupState> stack;
+        GroupState state;
+        int skipChars = 0;  // fallback characters still to drop after a \uN
+        while (pos_ < in_.size()) {
+            const char c = in_[pos_];
+            if (c == '{') {
+                flushBytes(state);
+                stack.push_back(state);
+                ++pos_;
+                // "{\*\dest ...}": a destination this reader need not know.
+                if (in_.substr(pos_, 2) == "\\*") state.skip = true;
+                continue;
+            }
+            if (c == '}') {
+                flushBytes(state);
+                if (stack.empty()) return std::nullopt;
+                state = stack.back();
+                stack.pop_back();
+                ++pos_;
+                if (stack.empty()) break;  // the end of the document's group
+                continue;
+            }
+            if (c == '\\') {
+                ++pos_;
+                if (pos_ >= in_.size()) break;
+                const char next = in_[pos_];
+                if (next == '\'') {
+                    if (pos_ + 2 >= in_.size()) break;
+                    const int hi = hexValue(in_[pos_ + 1]);
+                    const int lo = hexValue(in_[pos_ + 2]);
+                    pos_ += 3;
+                    if (hi < 0 || lo < 0) continue;
+                    if (skipChars > 0) {
+                        --skipChars;
+                        continue;
+                    }
+                    if (!state.skip) bytes_ += static_cast<char>(hi * 16 + lo);
+                    continue;
+                }
+                if (!std::isalpha(static_cast<unsigned char>(next))) {
+                    ++pos_;
+                    if (skipChars > 0) {
+                        --skipChars;
+                        continue;
+                    }
+                    // Escaped characters join the text bytes around them, in their place.
+                    if (next == '\\' || next == '{' || next == '}') {
+                        if (!state.skip) bytes_ += next;
+                    } else if (next == '~') {
+                        if (!state.skip) bytes_ += ' ';
+                    } else if (next == '\n' || next == '\r') {
+                        flushBytes(state);
+                        if (!state.skip) newParagraph();
+                    }
+                    continue;
+                }
+                std::string word;
+                while (pos_ < in_.size() && std::isalpha(static_cast<unsigned char>(in_[pos_]))) {
+                    word += in_[pos_++];
+                }
+                bool hasNumber = false;
+                int number = 0;
+                bool negative = false;
+                if (pos_ < in_.size() && in_[pos_] == '-') {
+                    negative = true;
+                    ++pos_;
+                }
+                while (pos_ < in_.size() && std::isdigit(static_cast<unsigned char>(in_[pos_]))) {
+                    hasNumber = true;
+                    number = std::min(number * 10 + (in_[pos_++] - '0'), 1000000);
+                }
+                if (negative) number = -number;
+                if (pos_ < in_.size() && in_[pos_] == ' ') ++pos_;
+                control(state, word, hasNumber, number, skipChars);
+                continue;
+            }
+            if (c == '\r' || c == '\n') {
+                ++pos_;
+                continue;
+            }
+            ++pos_;
+            if (skipChars > 0) {
+                --skipChars;
+                continue;
+            }
+            if (!state.skip) bytes_ += c;
+        }
+        flushBytes(state);
+        if (!stack.empty()) return std::nullopt;
+        // Trailing empty paragraphs carry nothing.
+        while (!doc_.paragraphs.empty() && doc_.paragraphs.back().plainText().empty()) {
+            doc_.paragraphs.pop_back();
+        }
+        if (!paragraph_.runs.empty()) doc_.paragraphs.push_back(paragraph_);
+        return doc_;
+    }
+
+  private:
+    void control(GroupState& state, const std::string& word, bool hasNumber, int number,
+                 int& skipChars) {
+        flushBytes(state);
+        if (std::find(kSkippedDestinations.begin(), kSkippedDestinations.end(), word) !=
+            kSkippedDestinations.end()) {
+            state.skip = true;
+            return;
+        }
+        if (word == "par") {
+            if (!state.skip) newParagraph();
+        } else if (word == "line") {
+            if (!state.skip) newParagraph();
+        } else if (word == "tab") {
+            addText(state, "　");
+        } else if (word == "b") {
+            state.bold = !hasNumber || number != 0;
+        } else if (word == "i") {
+            state.italic = !hasNumber || number != 0;
+        } else if (word == "fs" && hasNumber && number > 0) {
+            state.pointSize = number / 2.0;
+        } else if (word == "plain") {
+            state.bold = state.italic = false;
+            state.pointSize = 12;
+        } else if (word == "pard") {
+            centred_ = false;
+        } else if (word == "qc") {
+            centred_ = true;
+        } else if (word == "uc" && hasNumber) {
+            state.unicodeSkip = std::max(0, number);
+        } else if (word == "u" && hasNumber) {
+            std::string t;
+            appendUtf8(t, static_cast<std::uint32_t>(number < 0 ? number + 65536 : number));
+            addText(state, t);
+            skipChars = state.unicodeSkip;
+        }
+    }
+
+    // Bytes of the file's code page become text at the next control or group.
+    void flushBytes(const GroupState& state) {
+        if (bytes_.empty()) return;
+        std::string bytes;
+        std::swap(bytes, bytes_);
+        const std::optional<std::string> text = cp932ToUtf8(bytes);
+        // Bytes that are no CP932 are taken as they stand (a writer that put UTF-8 in the file).
+        addText(state, text ? *text : bytes);
+    }
+
+    void addText(const GroupState& state, const std::string& text) {
+        if (state.skip || text.empty()) return;
+        paragraph_.centred = centred_;
+        if (!paragraph_.runs.empty()) {
+            RtfRun& last = paragraph_.runs.back();
+            if (last.bold == state.bold && last.italic == state.italic &&
+                last.pointSize == state.pointSize) {
+                last.text += text;
+                return;
+            }
+        }
+        paragraph_.runs.push_back({text, state.bold, state.italic, state.pointSize});
+    }
+
+    void newParagraph() {
+        paragraph_.centred = centred_;
+        doc_.paragraphs.push_back(std::move(paragraph_));
+        paragraph_ = {};
+    }
+
+    std::string_view in_;
+    std::size_t pos_ = 0;
+    std::string bytes_;
+    bool centred_ = false;
+    RtfParagraph paragraph_;
+    RtfDocument doc_;
+};
+
+}  // namespace
+
+std::string RtfParagraph::plainText() const {
+    std::string text;
+    for (const RtfRun& r : runs) text += r.text;
+    return text;
+}
+
+std::optional<RtfDocument> parseRtf(std::string_view bytes) {
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+    if (bytes.substr(0, 5) != "{\\rtf") return std::nullopt;
+    return Reader(bytes).read();
+}
+
+}  // namespace suimei::print
