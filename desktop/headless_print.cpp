@@ -7,6 +7,7 @@
 #include <cstring>
 #include <set>
 
+#include "app/appraisal_documents.h"
 #include "app/calendar_documents.h"
 #include "app/compatibility.h"
 #include "chart/family.h"
@@ -17,7 +18,17 @@
 #include "chart/ui/stage_rhythm_page.h"
 #include "cli/appraisal_options.h"
 #include "cli/command.h"
+#include "core/table_store.h"
+#include "core/text_codec.h"
 #include "core/ui/print_service.h"
+#include "methods/conception_day.h"
+#include "methods/illness.h"
+#include "methods/nine_star_reading.h"
+#include "print/basic_knowledge_document.h"
+#include "print/conception_document.h"
+#include "print/illness_document.h"
+#include "print/nine_star_document.h"
+#include "print/rtf_text.h"
 #include "print/compatibility_sheet.h"
 #include "print/memo_document.h"
 #include "readings/family_readings.h"
@@ -172,6 +183,82 @@ print::PrintDocument family(const HeadlessRequest& r, std::string&) {
     return familyDocument(familyDiagram(r.runner.chart()), lines, r.clientName, r.settings);
 }
 
+// The print window's documents: the practical one of --column (default the first period).
+print::PrintDocument chartDocument(const HeadlessRequest& r, std::string&) {
+    return chartDocumentOf(r.runner, r.settings);
+}
+
+print::PrintDocument practicalDocument(const HeadlessRequest& r, std::string& error) {
+    const int column = r.column > 0 ? r.column : 1;
+    print::PrintDocument doc = practicalDocumentOf(r.runner, r.settings, column);
+    if (doc.pages.empty()) error = "the chart has no luck column " + std::to_string(column);
+    return doc;
+}
+
+print::PrintDocument generalReport(const HeadlessRequest& r, std::string& error) {
+    auto passages = passagesOf(r, error);
+    if (!passages) return {};
+    return generalReportOf(r.runner, r.settings, *passages);
+}
+
+print::PrintDocument cover(const HeadlessRequest& r, std::string&) {
+    return coverDocumentOf(r.runner, r.settings, r.paths.hyousiDir(), r.cover);
+}
+
+print::PrintDocument basics(const HeadlessRequest& r, std::string& error) {
+    const auto path = r.paths.file(print::kBasicKnowledgeFile);
+    const auto bytes = readFileBytes(path);
+    const auto text = bytes ? print::parseRtf(*bytes) : std::nullopt;
+    if (!text) {
+        error = path.string() + ": missing or not rich text";
+        return {};
+    }
+    return print::composeBasicKnowledge(*text, r.settings.practitionerName,
+                                        r.settings.practitionerTelephone);
+}
+
+// The natal boards and, for --year/--month (default this month), the future reading.
+print::PrintDocument nineStar(const HeadlessRequest& r, std::string& error) {
+    auto passages = passagesOf(r, error);
+    if (!passages) return {};
+    print::NineStarDocumentContent content;
+    content.clientName = r.clientName;
+    content.natal = readNatalNineStar(r.runner.chart());
+    content.natalMemo = natalNineStarMemo(content.natal, *passages);
+    const int month = r.month == 0 ? r.today.month : r.month;
+    content.future = readNineStarFuture(content.natal.natalStar, r.year, month);
+    if (content.future) content.futureMemo = futureNineStarMemo(*content.future, *passages);
+    content.practitionerName = r.settings.practitionerName;
+    content.practitionerTelephone = r.settings.practitionerTelephone;
+    return print::composeNineStarDocument(content);
+}
+
+print::PrintDocument illness(const HeadlessRequest& r, std::string&) {
+    return print::composeIllnessDocument(
+        signedMemo(r, print::kIllnessPrintTitle, illnessBasicText(r.runner.chart().elementPoints)));
+}
+
+// The three blocks, year, month and day, as the window's buttons append them.
+print::PrintDocument conception(const HeadlessRequest& r, std::string& error) {
+    std::string why;
+    auto table = Table::openReadOnly(readingTablePath(r.paths, ReadingTableKind::ConceptionDay),
+                                     readingTableDef(ReadingTableKind::ConceptionDay), &why);
+    if (!table) {
+        error = "tengen.db: " + why;
+        return {};
+    }
+    print::ConceptionDocumentContent content;
+    content.clientName = r.clientName;
+    for (const ConceptionPillar pillar :
+         {ConceptionPillar::Year, ConceptionPillar::Month, ConceptionPillar::Day}) {
+        const auto block = conceptionBlock(pillar, r.runner.chart(), *table);
+        content.memoLines.insert(content.memoLines.end(), block.begin(), block.end());
+    }
+    content.practitionerName = r.settings.practitionerName;
+    content.practitionerTelephone = r.settings.practitionerTelephone;
+    return print::composeConceptionDocument(content);
+}
+
 const std::vector<std::string> kPartnerOptions = {"partner-date", "partner-era", "partner-slot",
                                                   "partner-name"};
 
@@ -180,6 +267,11 @@ const std::vector<std::string> kPartnerOptions = {"partner-date", "partner-era",
 const std::vector<HeadlessDocument>& headlessDocuments() {
     // One entry a document: its name and the function that makes it.
     static const std::vector<HeadlessDocument> documents = {
+        {"chart", chartDocument},
+        {"practical", practicalDocument},
+        {"report", generalReport},
+        {"cover", cover},
+        {"basics", basics},
         {"fortune-calendar", fortuneCalendar},
         {"mansion-calendar", mansionCalendar},
         {"memo", aiMemo},
@@ -191,6 +283,9 @@ const std::vector<HeadlessDocument>& headlessDocuments() {
         {"luck-memo", luckMemo},
         {"graphs", graphs},
         {"family", family},
+        {"nine-star", nineStar},
+        {"illness", illness},
+        {"conception", conception},
     };
     return documents;
 }

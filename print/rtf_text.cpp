@@ -255,4 +255,178 @@ std::optional<RtfDocument> parseRtf(std::string_view bytes) {
     return Reader(bytes).read();
 }
 
+namespace {
+
+// Appends UTF-8 text as RTF: ASCII as it is (with \ { } escaped), anything else as \uN? in
+// UTF-16 units, N signed as RTF wants it.
+void appendRtfText(std::string& out, std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c < 0x80) {
+            if (c == '\\' || c == '{' || c == '}') out += '\\';
+            out += static_cast<char>(c);
+            ++i;
+            continue;
+        }
+        const int length = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+        std::uint32_t cp = length == 4 ? c & 0x07u : length == 3 ? c & 0x0Fu : c & 0x1Fu;
+        for (int k = 1; k < length && i + static_cast<std::size_t>(k) < text.size(); ++k) {
+            cp = (cp << 6) | (static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]) &
+                              0x3Fu);
+        }
+        i += static_cast<std::size_t>(length);
+        const auto unit = [&out](std::uint32_t u) {
+            out += "\\u" + std::to_string(static_cast<std::int16_t>(u)) + "?";
+        };
+        if (cp > 0xFFFF) {
+            cp -= 0x10000;
+            unit(0xD800 + (cp >> 10));
+            unit(0xDC00 + (cp & 0x3FF));
+        } else {
+            unit(cp);
+        }
+    }
+}
+
+std::string lowerAscii(std::string_view text) {
+    std::string lower(text);
+    for (char& ch : lower) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    return lower;
+}
+
+// Text between tags: entities read, runs of ASCII white space (the source's line breaks) made
+// one space, and none at all next to a full-width character.
+std::string htmlText(std::string_view raw) {
+    std::string text;
+    for (std::size_t i = 0; i < raw.size(); ++i) {
+        const char c = raw[i];
+        if (c == '&') {
+            const std::size_t semi = raw.find(';', i);
+            if (semi != std::string_view::npos && semi - i <= 6) {
+                const std::string_view name = raw.substr(i + 1, semi - i - 1);
+                const char* value = name == "amp"    ? "&"
+                                    : name == "lt"   ? "<"
+                                    : name == "gt"   ? ">"
+                                    : name == "quot" ? "\""
+                                    : name == "nbsp" ? " "
+                                                     : nullptr;
+                if (value) {
+                    text += value;
+                    i = semi;
+                    continue;
+                }
+            }
+        }
+        if (c == ' ' || c == '\n' || c == '\r' || c == '\t') {
+            if (!text.empty() && text.back() != ' ') text += ' ';
+            continue;
+        }
+        text += c;
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string rtfFromSimpleHtml(std::string_view html) {
+    std::string out = "{\\rtf1\\ansi\\deff0\\uc1\n";
+    bool inHead = false;
+    bool inParagraph = false;
+    bool firstCell = true;
+    std::string pending;  // text of the paragraph being read
+    const auto flushText = [&] {
+        std::string text = std::move(pending);
+        pending.clear();
+        // No space at the start of a paragraph, a cell or a bold run (after a control word).
+        if (!out.empty() && out.back() == ' ') {
+            const auto first = text.find_first_not_of(' ');
+            text = first == std::string::npos ? std::string() : text.substr(first);
+        }
+        appendRtfText(out, text);
+    };
+    const auto open = [&](const std::string& controls) {
+        pending.clear();
+        out += "{\\pard\\plain" + controls + " ";
+        inParagraph = true;
+    };
+    const auto close = [&] {
+        if (!inParagraph) return;
+        while (!pending.empty() && pending.back() == ' ') pending.pop_back();
+        flushText();
+        out += "\\par}\n";
+        inParagraph = false;
+    };
+    for (std::size_t i = 0; i < html.size();) {
+        if (html.compare(i, 4, "<!--") == 0) {
+            const std::size_t end = html.find("-->", i);
+            i = end == std::string_view::npos ? html.size() : end + 3;
+            continue;
+        }
+        if (html[i] != '<') {
+            const std::size_t next = std::min(html.find('<', i), html.size());
+            if (!inHead) {
+                if (inParagraph) pending += htmlText(html.substr(i, next - i));
+            }
+            i = next;
+            continue;
+        }
+        const std::size_t end = html.find('>', i);
+        if (end == std::string_view::npos) break;
+        const std::string tag = lowerAscii(html.substr(i + 1, end - i - 1));
+        i = end + 1;
+        const bool closing = !tag.empty() && tag.front() == '/';
+        const std::string name = tag.substr(closing ? 1 : 0, tag.find_first_of(" /", 1) -
+                                                                 (closing ? 1 : 0));
+        const bool centred = tag.find("align=\"center\"") != std::string::npos;
+        if (name == "head") {
+            inHead = !closing;
+        } else if (name == "h1" || name == "h2" || name == "h3") {
+            if (closing) {
+                close();
+            } else {
+                close();
+                const char* size = name == "h1" ? "\\fs32" : name == "h2" ? "\\fs26" : "\\fs23";
+                open(std::string(centred ? "\\qc" : "") + "\\b" + size);
+            }
+        } else if (name == "p") {
+            close();
+            if (!closing) open(std::string(centred ? "\\qc" : "") + "\\fs21");
+        } else if (name == "li") {
+            close();
+            if (!closing) {
+                open("\\fs21");
+                appendRtfText(out, "・");
+            }
+        } else if (name == "tr") {
+            close();
+            if (!closing) {
+                open("\\fs21");
+                firstCell = true;
+            }
+        } else if ((name == "td" || name == "th") && inParagraph) {
+            if (!closing) {
+                flushText();
+                if (!firstCell) appendRtfText(out, "　");
+                firstCell = false;
+                if (name == "th") out += "{\\b ";
+            } else {
+                while (!pending.empty() && pending.back() == ' ') pending.pop_back();
+                flushText();
+                if (name == "th") out += "}";
+            }
+        } else if (name == "b" && inParagraph) {
+            flushText();
+            out += closing ? "}" : "{\\b ";
+        } else if (name == "br" && inParagraph) {
+            flushText();
+            out += "\\line ";
+        } else if (name == "table" || name == "ul" || name == "body" || name == "html") {
+            close();
+        }
+    }
+    close();
+    out += "}\n";
+    return out;
+}
+
 }  // namespace suimei::print

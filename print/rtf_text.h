@@ -33,4 +33,11 @@ struct RtfDocument {
 // "{\rtf") or their groups do not close.
 std::optional<RtfDocument> parseRtf(std::string_view bytes);
 
+// RTF of a text kept as simple HTML (UTF-8): h1..h3 as bold headings (centred with
+// align="center"), p, b, br, ul/li as "・" items and each table row as one paragraph of its cells
+// separated by "　" (header cells bold); comments and the head are left out, entities &amp; &lt;
+// &gt; &quot; &nbsp; read. Every character outside ASCII is written as \uN? so the file is plain
+// ASCII. The shipped basic-knowledge text is written this way and staged as RTF.
+std::string rtfFromSimpleHtml(std::string_view html);
+
 }  // namespace suimei::print

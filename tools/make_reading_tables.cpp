@@ -6,6 +6,7 @@
 //   make_reading_tables tengen   SOURCE.txt  <app>/tengen.db
 //   make_reading_tables text     SOURCE.txt  <app>/NAME.txt
 //   make_reading_tables document SOURCE      <app>/NAME
+//   make_reading_tables rtf      SOURCE.html <app>/NAME.rtf
 //   make_reading_tables empty    <app> [passages] [imagery] [sixty] [tengen]
 //
 // The passage tables are shipped data that the user may edit in their windows, so they are rebuilt
@@ -25,6 +26,7 @@
 
 #include "core/app_paths.h"
 #include "core/text_codec.h"
+#include "print/rtf_text.h"
 #include "readings/passage_table.h"
 #include "readings/reading_sources.h"
 
@@ -292,6 +294,22 @@ int convertDocument(const fs::path& source, const fs::path& target) {
     return 0;
 }
 
+// A text kept as simple HTML, shipped as RTF (plain ASCII with \uN characters).
+int convertRichText(const fs::path& source, const fs::path& target) {
+    const auto bytes = readFileBytes(source);
+    if (!bytes) {
+        std::fprintf(stderr, "make_reading_tables: cannot read %s\n", source.c_str());
+        return 1;
+    }
+    std::error_code ec;
+    fs::create_directories(target.parent_path(), ec);
+    if (!writeFileAtomically(target, print::rtfFromSimpleHtml(*bytes))) {
+        std::fprintf(stderr, "make_reading_tables: cannot write %s\n", target.c_str());
+        return 1;
+    }
+    return 0;
+}
+
 int createEmpty(const fs::path& appDir, const std::vector<std::string>& names) {
     const AppPaths paths(appDir);
     for (const auto& name : names) {
@@ -351,12 +369,13 @@ int main(int argc, char** argv) {
     if (args.size() == 3 && args[0] == "tengen") return buildConceptionDayTable(args[1], args[2]);
     if (args.size() == 3 && args[0] == "text") return convertText(args[1], args[2]);
     if (args.size() == 3 && args[0] == "document") return convertDocument(args[1], args[2]);
+    if (args.size() == 3 && args[0] == "rtf") return convertRichText(args[1], args[2]);
     if (args.size() >= 2 && args[0] == "empty") {
         return createEmpty(args[1], std::vector<std::string>(args.begin() + 2, args.end()));
     }
     std::fprintf(stderr,
                  "usage: make_reading_tables passages SOURCE [SOURCE ...] TARGET\n"
-                 "       make_reading_tables sixty|imagery|tengen|text|document SOURCE TARGET\n"
+                 "       make_reading_tables sixty|imagery|tengen|text|document|rtf SOURCE TARGET\n"
                  "       make_reading_tables empty APP_DIR [passages] [imagery] [sixty] "
                  "[tengen]\n");
     return 2;

@@ -18,6 +18,7 @@
 #include <filesystem>
 
 #include "app/appraisal.h"
+#include "app/appraisal_documents.h"
 #include "app/settings.h"
 #include "chart/mandata.h"
 #include "core/ui/print_service.h"
@@ -61,13 +62,6 @@ QPushButton* button(const char* name, const char* caption, QWidget* parent) {
     b->setObjectName(QString::fromUtf8(name));
     b->setMinimumHeight(28);
     return b;
-}
-
-// The text after the "：" of a display label ("蔵干表：渕海子平" -> "渕海子平").
-std::string afterColon(const std::string& label) {
-    const std::string colon = "：";
-    const auto at = label.find(colon);
-    return at == std::string::npos ? label : label.substr(at + colon.size());
 }
 
 // Turns the hourglass on for as long as a print command works.
@@ -265,38 +259,16 @@ bool Tprntfrm::needsRun() const {
 }
 
 print::PrintDocument Tprntfrm::chartDocument() const {
-    const AppraisalRunner& runner = bench_.runner;
-    const AppraisalDisplay& display = runner.display();
-    int stageSchool = 0;
-    for (int s = 0; s < kTwelveStageSchoolCount; ++s) {
-        if (display.stageSchoolLabel == twelveStageSchoolLabel(s)) stageSchool = s;
-    }
-    print::ChartDocumentContent content =
-        print::chartDocumentContent(runner.chart(), stageSchool, runner.nineStars());
-    content.hiddenStemSchool = afterColon(display.hiddenSchoolLabel);
-    content.stageSchool = afterColon(display.stageSchoolLabel);
-    content.practitionerName = bench_.settings.practitionerName;
-    content.practitionerTelephone = bench_.settings.practitionerTelephone;
-    return print::composeChartDocument(content);
+    return chartDocumentOf(bench_.runner, bench_.settings);
 }
 
 print::PrintDocument Tprntfrm::practicalDocument() const {
-    print::PracticalDocumentContent content;
-    content.clientName = bench_.runner.chart().nameText;
-    content.chart = &bench_.runner.chart();
-    if (selected_ >= 1) content.luck = columns_[static_cast<std::size_t>(selected_ - 1)];
-    content.practitionerName = bench_.settings.practitionerName;
-    content.practitionerTelephone = bench_.settings.practitionerTelephone;
-    return print::composePracticalDocument(content);
+    return practicalDocumentOf(bench_.runner, bench_.settings, selected_);
 }
 
 print::PrintDocument Tprntfrm::coverDocument() const {
-    print::CoverContent content;
-    content.practitionerName = bench_.settings.practitionerName;
-    content.practitionerTelephone = bench_.settings.practitionerTelephone;
-    if (bench_.runner.hasRun()) content.clientName = bench_.runner.chart().nameText;
-    content.picture = print::coverPicturePath(bench_.paths.hyousiDir(), chosenCover());
-    return print::composeCover(content);
+    return coverDocumentOf(bench_.runner, bench_.settings, bench_.paths.hyousiDir(),
+                           chosenCover());
 }
 
 print::PrintDocument Tprntfrm::generalReport() {
@@ -308,11 +280,7 @@ print::PrintDocument Tprntfrm::generalReport() {
             return {};
         }
     }
-    print::GeneralReportContent content =
-        print::generalReportContent(bench_.runner.chart(), *passages_);
-    content.practitionerName = bench_.settings.practitionerName;
-    content.practitionerTelephone = bench_.settings.practitionerTelephone;
-    return print::composeGeneralReport(content);
+    return generalReportOf(bench_.runner, bench_.settings, *passages_);
 }
 
 void Tprntfrm::okbtnClick() {

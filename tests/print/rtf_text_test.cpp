@@ -59,6 +59,34 @@ TEST(RtfText, WhatIsNotRtfIsRefused) {
     EXPECT_EQ(plain(*doc), std::vector<std::string>{"\xEF\xBF\xBD"});
 }
 
+TEST(RtfText, SimpleHtmlBecomesRtfThatReadsBackAsTheSameParagraphs) {
+    const std::string html =
+        "<!-- 注釈は出ない -->\n<html><head><title>題</title></head><body>\n"
+        "<h1 align=\"center\">四柱推命の\n基礎</h1>\n"
+        "<p>木は<b>火</b>を生じ &amp; 土を剋す。{括弧}\\</p>\n"
+        "<table border=\"1\"><tr><th>柱</th><th>意味</th></tr>\n"
+        "<tr><td>年柱</td><td>祖先</td></tr></table>\n"
+        "<ul><li>比肩</li></ul><p>𠮷</p></body></html>\n";
+    const std::string rtf = rtfFromSimpleHtml(html);
+    for (const char c : rtf) ASSERT_LT(static_cast<unsigned char>(c), 0x80u);
+    const auto doc = parseRtf(rtf);
+    ASSERT_TRUE(doc);
+    ASSERT_EQ(doc->paragraphs.size(), 6u);
+    EXPECT_EQ(doc->paragraphs[0].plainText(), "四柱推命の基礎");
+    EXPECT_TRUE(doc->paragraphs[0].centred);
+    EXPECT_TRUE(doc->paragraphs[0].runs.front().bold);
+    EXPECT_DOUBLE_EQ(doc->paragraphs[0].runs.front().pointSize, 16);
+    EXPECT_EQ(doc->paragraphs[1].plainText(), "木は火を生じ & 土を剋す。{括弧}\\");
+    ASSERT_GE(doc->paragraphs[1].runs.size(), 3u);
+    EXPECT_FALSE(doc->paragraphs[1].runs[0].bold);
+    EXPECT_TRUE(doc->paragraphs[1].runs[1].bold);
+    EXPECT_EQ(doc->paragraphs[2].plainText(), "柱　意味");
+    EXPECT_EQ(doc->paragraphs[3].plainText(), "年柱　祖先");
+    EXPECT_EQ(doc->paragraphs[4].plainText(), "・比肩");
+    // Outside the basic plane: a surrogate pair.
+    EXPECT_EQ(doc->paragraphs[5].plainText(), "𠮷");
+}
+
 TEST(BasicKnowledgeDocument, ParagraphsFlowOverPagesInTheirStyles) {
     std::string rtf = "{\\rtf1\\pard\\qc\\b\\fs40 四柱推命の基礎知識\\par\\pard\\plain\\fs21 ";
     for (int i = 0; i < 80; ++i) {
