@@ -25,8 +25,9 @@ class Args {
     std::string require(const std::string& name) const;
     int intValue(const std::string& name, int fallback, int min, int max) const;
     const std::vector<std::string>& positional() const { return positional_; }
-    // Throws UsageError for an option not in `known`.
-    void allowOnly(const std::vector<std::string>& known) const;
+    // Throws UsageError for an option not in `known`, and for any positional word unless
+    // `positionalAllowed` (a command that reads its own, as `methods NAME`).
+    void allowOnly(const std::vector<std::string>& known, bool positionalAllowed = false) const;
 
   private:
     std::map<std::string, std::string> options_;

@@ -78,13 +78,15 @@ int Args::intValue(const std::string& name, int fallback, int min, int max) cons
     return n;
 }
 
-void Args::allowOnly(const std::vector<std::string>& known) const {
+void Args::allowOnly(const std::vector<std::string>& known, bool positionalAllowed) const {
     for (const auto& [name, value] : options_) {
         if (std::find(known.begin(), known.end(), name) == known.end()) {
             throw UsageError{"unknown option --" + name};
         }
     }
-    if (!positional_.empty()) throw UsageError{"unexpected argument: " + positional_.front()};
+    if (!positionalAllowed && !positional_.empty()) {
+        throw UsageError{"unexpected argument: " + positional_.front()};
+    }
 }
 
 namespace {

@@ -58,7 +58,8 @@ int runMethods(const Args& args) {
     known.push_back("json");
     known.insert(known.end(), method.flags.begin(), method.flags.end());
     known.insert(known.end(), method.options.begin(), method.options.end());
-    args.allowOnly(known);
+    // The method name itself is the one positional word, checked above.
+    args.allowOnly(known, true);
 
     AppraisalRunner runner(AppPaths::fromEnvironment());
     if (!runClient(args, runner, "methods " + name)) return 2;
