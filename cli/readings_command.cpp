@@ -20,6 +20,8 @@ const char* storeName(PassageStore store) {
             return "imagery";
         case PassageStore::SixtyPillars:
             return "sixty";
+        case PassageStore::TextFile:
+            return "text";
     }
     return "";
 }

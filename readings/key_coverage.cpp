@@ -11,6 +11,7 @@
 #include "readings/reading_keys.h"
 #include "readings/section_file.h"
 #include "readings/topic_keys.h"
+#include "readings/whole_text_file.h"
 
 namespace suimei {
 
@@ -177,6 +178,21 @@ void topicReadings(KeyCollector& c) {
     }
 }
 
+// The side methods' texts, written out here because their key builders live above this folder:
+// the emotion cycle's paragraph and void addition of each ten god, and the meaning and karma
+// files of each lunar mansion 1..28 (20 牛 included: its window shows its files too).
+void methodReadings(KeyCollector& c) {
+    for (int g = 1; g <= 10; ++g) {
+        const std::string name(tenGodName(g));
+        c.add("感情周期", PassageStore::Table, kPassageTableFile, "感情周期", name);
+        c.add("感情周期", PassageStore::Table, kPassageTableFile, "感情周期空亡", name);
+    }
+    for (int n = 1; n <= 28; ++n) {
+        c.add("宿曜盤", PassageStore::TextFile, "bun/runa" + std::to_string(n) + ".txt", "", "");
+        c.add("宿曜盤", PassageStore::TextFile, "bun/kar" + std::to_string(n) + ".txt", "", "");
+    }
+}
+
 }  // namespace
 
 std::vector<FormableKey> formableReadingKeys() {
@@ -241,6 +257,7 @@ std::vector<FormableKey> formableReadingKeys() {
     }
     memoButtons(c);
     topicReadings(c);
+    methodReadings(c);
     return c.take();
 }
 
@@ -333,6 +350,17 @@ CoverageReport checkReadingCoverage(const AppPaths& paths) {
                 if (!lookupSixtyPillar(*sixty, k.key1, std::stoi(k.key2), lines)) {
                     gap(k, "文章がありません");
                 } else if (lines.empty()) {
+                    gap(k, "文章が空です");
+                }
+                break;
+            }
+            case PassageStore::TextFile: {
+                std::string error;
+                std::vector<std::string> lines;
+                if (readWholeTextFile(paths.file(k.file), k.file, lines, &error) !=
+                    WholeTextStatus::Read) {
+                    gap(k, error);
+                } else if (!hasReadableText(lines)) {
                     gap(k, "文章が空です");
                 }
                 break;

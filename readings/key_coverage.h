@@ -15,6 +15,7 @@ enum class PassageStore {
     SectionFile,    // a sectioned file: key2 is the {section} key, key1 is empty
     AnnualImagery,  // kouun.db: key1 day-stem name, key2 year-stem name (the row's k01 and k02)
     SixtyPillars,   // sixty.DB: key1 the sex 男 or 女, key2 the day pillar's number "1" .. "60"
+    TextFile,       // a whole text file below the application folder ("bun/runa1.txt"), no key
 };
 
 struct FormableKey {

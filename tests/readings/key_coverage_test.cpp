@@ -39,7 +39,10 @@ TEST(KeyCoverage, EveryReaderFormsTheKeysOfEveryChart) {
     // god + 4 × 12 by day stage (性愛肉体, 結婚後M, 結婚後F, 金銭感覚) + 15 group pairs + 5 groups
     // + 10 stems and 5 symptoms (中医学).
     EXPECT_EQ(countKeys(keys, PassageStore::Table, "kanteibun1.db"),
-              146 + 100 + 100 + 50 + 20 + 48 + 15 + 5 + 15);
+              146 + 100 + 100 + 50 + 20 + 48 + 15 + 5 + 15 +
+                  20);  // 感情周期: paragraph and void addition of ten ten gods
+    EXPECT_EQ(countKeys(keys, PassageStore::TextFile, "bun/runa20.txt"), 1);
+    EXPECT_TRUE(hasKey(keys, "kanteibun1.db", "感情周期空亡", "偏官"));
     EXPECT_EQ(countKeys(keys, PassageStore::SixtyPillars, "sixty.DB"), 120);
     EXPECT_EQ(countKeys(keys, PassageStore::SectionFile, "nentxt.txt"), 10);
     EXPECT_EQ(countKeys(keys, PassageStore::SectionFile, "tukitxt.txt"), 12);
@@ -96,6 +99,11 @@ void writeFixtureSources(const fs::path& root,
                 if (drop) break;
                 sixty << "@" << k.key1 << "\t" << k.key2 << "\n試験用の六十干支。\n";
                 break;
+            case PassageStore::TextFile:
+                if (drop) break;
+                fs::create_directories((root / "whole" / k.file).parent_path());
+                std::ofstream(root / "whole" / k.file, std::ios::binary) << "試験用の文章。\n";
+                break;
             case PassageStore::AnnualImagery:
                 ++row;
                 imagery << (row - 1) / 10 + 1 << "-" << (row - 1) % 10 + 1 << "\t" << k.key1 << "\t"
@@ -128,6 +136,11 @@ void buildWithTool(const fs::path& sources, const fs::path& app) {
     run("sixty " + (sources / "readings" / "sixty.txt").string() + " " +
         (app / "bun" / "sixty.DB").string());
     run("empty " + app.string() + " tengen");
+    for (const auto& e : fs::recursive_directory_iterator(sources / "whole")) {
+        if (!e.is_regular_file()) continue;
+        run("text " + e.path().string() + " " +
+            (app / fs::relative(e.path(), sources / "whole")).string());
+    }
 }
 
 std::string runCheck(const fs::path& app, int& status) {
@@ -143,7 +156,7 @@ TEST(KeyCoverage, CompleteFixtureBuiltByTheBuildToolHasNoGap) {
     int status = -1;
     const std::string out = runCheck(dir.path() / "app", status);
     EXPECT_EQ(status, 0) << out;
-    EXPECT_NE(out.find("1105 keys checked"), std::string::npos) << out;
+    EXPECT_NE(out.find("1181 keys checked"), std::string::npos) << out;
     EXPECT_NE(out.find(": 0 without a passage"), std::string::npos) << out;
 }
 
@@ -154,6 +167,7 @@ TEST(KeyCoverage, EachKeyWithoutAPassageIsReported) {
         if (k.store == PassageStore::AnnualImagery) return k.key1 == "癸" && k.key2 == "壬";
         if (k.store == PassageStore::SixtyPillars) return k.key1 == "女" && k.key2 == "55";
         if (k.key1 == "結婚後F" || k.key1 == "能力総合1") return k.key2 == "5" || k.key2 == "2-3";
+        if (k.store == PassageStore::TextFile) return k.file == "bun/kar7.txt";
         return dropped.count(k.key2) > 0;
     });
     buildWithTool(dir.path() / "data", dir.path() / "app");
@@ -170,13 +184,16 @@ TEST(KeyCoverage, EachKeyWithoutAPassageIsReported) {
     EXPECT_NE(out.find("kanteibun1.db\t能力総合1/2-3\t"), std::string::npos) << out;
     EXPECT_EQ(out.find("結婚後M/5\t"), std::string::npos) << out;
     EXPECT_NE(out.find("kanteibun1.db\t中医学/癸\t"), std::string::npos) << out;  // key2 癸 too
-    EXPECT_NE(out.find(": 9 without a passage"), std::string::npos) << out;
+    EXPECT_NE(out.find("text\tbun/kar7.txt\t\t宿曜盤\tbun/kar7.txt が見つかりません。"),
+              std::string::npos)
+        << out;
+    EXPECT_NE(out.find(": 10 without a passage"), std::string::npos) << out;
 
     // A store that is missing altogether: every key of it is a gap.
     fs::remove(dir.path() / "app" / "cyoukou.txt");
     fs::remove(dir.path() / "app" / "bun" / "sixty.DB");
     const CoverageReport report = checkReadingCoverage(AppPaths(dir.path() / "app"));
-    EXPECT_EQ(report.gaps.size(), 9u - 1u + 40u + 120u);
+    EXPECT_EQ(report.gaps.size(), 10u - 1u + 40u + 120u);
 }
 
 // The shipped data: every key of every reader finds its passage in the staged application
@@ -188,6 +205,7 @@ TEST(KeyCoverage, ShippedReadingDataHasAPassageForEveryKey) {
         if (file == "kanteibun1.db") return data / "readings" / "kanteibun1.txt";
         if (file == "kouun.db") return data / "readings" / "kouun.tsv";
         if (file == "sixty.DB") return data / "readings" / "sixty.txt";
+        if (file.starts_with("bun/")) return data / "mansion" / fs::path(file).filename();
         return data / "text" / file;
     };
     std::set<std::string> pending;
