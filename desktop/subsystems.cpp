@@ -6,6 +6,8 @@
 #include "calendar/ui/calendar_windows.h"
 #include "chart/ui/chart_windows.h"
 #include "chart/ui/luck_pages.h"
+#include "methods/ui/emotion_windows.h"
+#include "methods/ui/mansion_windows.h"
 #include "readings/ui/marriage_work_windows.h"
 #include "readings/ui/memo_windows.h"
 #include "readings/ui/reading_windows.h"
@@ -22,6 +24,8 @@ void installSubsystems(Tmenufrm& mainWindow, AppraisalBackend& backend, const Wo
     installReadingWindows(bench);
     installMarriageWorkWindows(bench);
     installMemoWindows(bench);
+    installMansionWindows(bench);
+    installEmotionWindows(bench);
 }
 
 }  // namespace suimei

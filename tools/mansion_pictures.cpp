@@ -22,10 +22,10 @@ namespace {
 
 using suimei::MansionRelationKind;
 
-constexpr int kSize = 600;
+constexpr int kSize = 640;
 constexpr double kCentreX = kSize / 2.0;
-constexpr double kCentreY = 292;
-constexpr double kRingRadius = 206;
+constexpr double kCentreY = 322;
+constexpr double kRingRadius = 232;
 
 struct KindColours {
     QColor ink, tile;
@@ -73,7 +73,7 @@ int mansionAt(int birth, int index) {
 void drawTile(QPainter& p, const QPointF& centre, int mansion, int index) {
     const MansionRelationKind kind = suimei::mansionRelationKind(index);
     const KindColours c = coloursOf(kind);
-    const QRectF box(centre.x() - 27, centre.y() - 25, 54, 50);
+    const QRectF box(centre.x() - 25, centre.y() - 24, 50, 48);
     p.setPen(QPen(c.ink, 2));
     p.setBrush(c.tile);
     p.drawRoundedRect(box, 9, 9);
@@ -83,7 +83,7 @@ void drawTile(QPainter& p, const QPointF& centre, int mansion, int index) {
                qs(suimei::mansionName(mansion)));
     p.setPen(c.ink);
     p.setFont(gothic(15, true));
-    p.drawText(QRectF(box.x(), box.y() + 27, box.width(), 20), Qt::AlignCenter,
+    p.drawText(QRectF(box.x(), box.y() + 26, box.width(), 20), Qt::AlignCenter,
                qs(suimei::mansionRelationName(index)));
 }
 
