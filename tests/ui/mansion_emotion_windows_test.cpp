@@ -34,15 +34,15 @@
 #include "methods/ui/mansion_window.h"
 #include "methods/ui/mansion_windows.h"
 #include "print/memo_document.h"
-#include "support/temp_dir.h"
+#include "real_main_window_test_base.h"
 
 namespace suimei {
 namespace {
 
 namespace fs = std::filesystem;
 
-// A fresh application folder with the staged passages, diagrams and mansion texts.
-fs::path withMethodData(const fs::path& dir) {
+// Copies the staged passages, diagrams and mansion texts into the application folder `dir`.
+void copyMethodData(const fs::path& dir) {
     const fs::path app(SUIMEI_APP_DIR);
     fs::create_directories(dir / "bun");
     fs::create_directories(dir / "bmp");
@@ -54,7 +54,6 @@ fs::path withMethodData(const fs::path& dir) {
             fs::copy_file(app / name, dir / name);
         }
     }
-    return dir;
 }
 
 QString pdfText(const QString& path) {
@@ -69,9 +68,10 @@ void screenshot(QWidget* w, const QString& name) {
     if (!dir.isEmpty()) w->grab().save(dir + "/" + name + ".png");
 }
 
-class MansionEmotionWindows : public ::testing::Test {
+class MansionEmotionWindows : public RealMainWindowTest {
   protected:
     void SetUp() override {
+        copyMethodData(dir.path());
         mainWindow.setToday(QDate(2026, 12, 8));
         installMansionWindows(bench);
         ASSERT_TRUE(installEmotionWindows(bench));
@@ -113,16 +113,6 @@ class MansionEmotionWindows : public ::testing::Test {
         preview->close();
         return pdfText(pdf);
     }
-
-    testing::TempDir dir;
-    AppPaths paths{withMethodData(dir.path()), dir.path() / "vorrin80.ini"};
-    SettingsStore store{paths};
-    Settings settings;
-    RecordingNotifier notes;
-    AppraisalRunner runner{paths};
-    RunnerBackend backend{runner};
-    Tmenufrm mainWindow{backend, settings, store, notes};
-    Workbench bench{mainWindow, mainWindow.registry(), settings, store, notes, paths, runner};
 };
 
 TEST_F(MansionEmotionWindows, MansionBeforeARunSaysThereIsNoMansionYet) {
