@@ -1,7 +1,8 @@
 // The lunar-mansion window and the two emotion-cycle windows on the desktop with the real engine
 // and the shipped data: opening from the main window's buttons, every button and choice of the
 // windows, the no-run and missing-file messages, and the printed pages read back from their PDF.
-// With SUIMEI_SCREENSHOT_DIR set the windows are also saved there as PNG files.
+// With SUIMEI_SCREENSHOT_DIR set the windows are also saved there as PNG files, and the printed
+// pages as PDF files.
 
 #include <QAbstractButton>
 #include <QAction>
@@ -9,6 +10,7 @@
 #include <QChart>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -111,6 +113,11 @@ class MansionEmotionWindows : public RealMainWindowTest {
         EXPECT_EQ(notes.lastText(), kPreviewQuestionText);
         preview->findChild<QAction*>("savePdfAction")->trigger();
         preview->close();
+        const QString shotDir = qEnvironmentVariable("SUIMEI_SCREENSHOT_DIR");
+        if (!shotDir.isEmpty()) {
+            QFile::remove(shotDir + "/" + file);
+            QFile::copy(pdf, shotDir + "/" + file);
+        }
         return pdfText(pdf);
     }
 };
