@@ -111,7 +111,8 @@ void EmotionCycleWindow::showDate(const QDate& date) {
 }
 
 void EmotionCycleWindow::compute(const QDate& date) {
-    if (!date.isValid() || date.year() < kFirstYear) return;
+    // Without a chart there is no day master to read from: nothing is written.
+    if (!runner_.hasRun() || !date.isValid() || date.year() < kFirstYear) return;
     const Tmandata& chart = runner_.chart();
     const EmotionCycle cycle = emotionCycleOn(chart, date.year(), date.month(), date.day());
     const std::pair<const EmotionPeriod*, QPlainTextEdit*> periods[] = {

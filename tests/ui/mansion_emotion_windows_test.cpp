@@ -219,6 +219,12 @@ TEST_F(MansionEmotionWindows, MansionPrintsTheChosenTextOnOnePage) {
 }
 
 TEST_F(MansionEmotionWindows, EmotionCycleWindowReadsTheChosenDate) {
+    // The main window refuses 感情周期 before a run; opened by its own name it writes nothing.
+    press("mdaybtn");
+    EXPECT_EQ(notes.lastText(), kNotRunYetText);
+    mainWindow.registry().open("EmotionCycleWindow");
+    EXPECT_TRUE(emotion()->yearText().isEmpty());
+    emotion()->close();
     run();
     press("mdaybtn");
     EmotionCycleWindow* w = emotion();
