@@ -23,14 +23,16 @@
 #include "core/ui/print_service.h"
 #include "methods/conception_day.h"
 #include "methods/illness.h"
+#include "methods/mansion_reading.h"
 #include "methods/nine_star_reading.h"
 #include "print/basic_knowledge_document.h"
+#include "print/compatibility_sheet.h"
 #include "print/conception_document.h"
 #include "print/illness_document.h"
+#include "print/mansion_document.h"
+#include "print/memo_document.h"
 #include "print/nine_star_document.h"
 #include "print/rtf_text.h"
-#include "print/compatibility_sheet.h"
-#include "print/memo_document.h"
 #include "readings/family_readings.h"
 #include "readings/luck_readings.h"
 #include "readings/marriage_work.h"
@@ -259,6 +261,22 @@ print::PrintDocument conception(const HeadlessRequest& r, std::string& error) {
     return print::composeConceptionDocument(content);
 }
 
+// The mansion's meaning, or its karma with --karma, beside its relation diagram.
+print::PrintDocument mansion(const HeadlessRequest& r, std::string& error) {
+    const auto reading = readMansion(r.paths, r.runner.chart().mansionNumber, &error);
+    if (!reading) return {};
+    const bool karma = r.args.has("karma");
+    print::MansionDocumentContent content;
+    content.title = karma ? kKarmaTab : kMeaningTab;
+    content.clientName = r.clientName;
+    content.birthLine = mansionBirthLine(r.runner.chart());
+    content.picturePath = reading->picture.string();
+    content.lines = karma ? reading->karma : reading->meaning;
+    content.practitionerName = r.settings.practitionerName;
+    content.practitionerTelephone = r.settings.practitionerTelephone;
+    return print::composeMansionDocument(content);
+}
+
 const std::vector<std::string> kPartnerOptions = {"partner-date", "partner-era", "partner-slot",
                                                   "partner-name"};
 
@@ -284,6 +302,7 @@ const std::vector<HeadlessDocument>& headlessDocuments() {
         {"graphs", graphs},
         {"family", family},
         {"nine-star", nineStar},
+        {"mansion", mansion, {"karma"}},
         {"illness", illness},
         {"conception", conception},
     };

@@ -6,9 +6,11 @@
 #include "calendar/ui/calendar_windows.h"
 #include "chart/ui/chart_windows.h"
 #include "chart/ui/luck_pages.h"
+#include "methods/ui/conception_growth_windows.h"
+#include "methods/ui/emotion_windows.h"
+#include "methods/ui/mansion_windows.h"
 #include "methods/ui/nine_star_windows.h"
 #include "methods/ui/star_illness_windows.h"
-#include "methods/ui/conception_growth_windows.h"
 #include "print/ui/print_windows.h"
 #include "readings/ui/marriage_work_windows.h"
 #include "readings/ui/memo_windows.h"
@@ -30,6 +32,8 @@ void installSubsystems(Tmenufrm& mainWindow, AppraisalBackend& backend, const Wo
     installSpecialStarAndIllnessWindows(bench);
     installConceptionGrowthWindows(bench);
     installPrintWindows(bench);
+    installMansionWindows(bench);
+    installEmotionWindows(bench);
 }
 
 }  // namespace suimei

@@ -207,6 +207,21 @@ void generalReport(KeyCollector& c) {
     c.add("基礎事項", PassageStore::WholeFile, kBasicKnowledgeFile, "", "");
 }
 
+// The side methods' texts, written out here because their key builders live above this folder:
+// the emotion cycle's paragraph and void addition of each ten god, and the meaning and karma
+// files of each lunar mansion 1..28 (20 牛 included: its window shows its files too).
+void methodReadings(KeyCollector& c) {
+    for (int g = 1; g <= 10; ++g) {
+        const std::string name(tenGodName(g));
+        c.add("感情周期", PassageStore::Table, kPassageTableFile, "感情周期", name);
+        c.add("感情周期", PassageStore::Table, kPassageTableFile, "感情周期空亡", name);
+    }
+    for (int n = 1; n <= 28; ++n) {
+        c.add("宿曜盤", PassageStore::WholeFile, "bun/runa" + std::to_string(n) + ".txt", "", "");
+        c.add("宿曜盤", PassageStore::WholeFile, "bun/kar" + std::to_string(n) + ".txt", "", "");
+    }
+}
+
 }  // namespace
 
 std::vector<FormableKey> formableReadingKeys() {
@@ -294,6 +309,7 @@ std::vector<FormableKey> formableReadingKeys() {
         c.add("天源占", PassageStore::ConceptionDay, kConceptionDayTableFile,
               std::string(stemName(p.stem)), std::string(branchName(p.branch)));
     }
+    methodReadings(c);
     return c.take();
 }
 

@@ -41,8 +41,11 @@ TEST(KeyCoverage, EveryReaderFormsTheKeysOfEveryChart) {
     // ten god, 2 × 12 by stage and 100 stem pairs; Nine Star Ki: 9 natal, 9 month, 8 inclination
     // and 9 meeting stars; the fortune calendar's 10 + 12 daily and 3 × 10 month readings.
     EXPECT_EQ(countKeys(keys, PassageStore::Table, "kanteibun1.db"),
-              146 + 100 + 100 + 50 + 20 + 48 + 15 + 5 + 15 + 50 + 40 + 24 + 100 + 35 + 52);
+              146 + 100 + 100 + 50 + 20 + 48 + 15 + 5 + 15 + 50 + 40 + 24 + 100 + 35 + 52 +
+                  20);  // 感情周期: paragraph and void addition of ten ten gods
     EXPECT_EQ(countKeys(keys, PassageStore::WholeFile, "kisobun.rtf"), 1);
+    EXPECT_EQ(countKeys(keys, PassageStore::WholeFile, "bun/runa20.txt"), 1);
+    EXPECT_TRUE(hasKey(keys, "kanteibun1.db", "感情周期空亡", "偏官"));
     EXPECT_EQ(countKeys(keys, PassageStore::SixtyPillars, "sixty.DB"), 120);
     EXPECT_EQ(countKeys(keys, PassageStore::ConceptionDay, "tengen.db"), 60);
     EXPECT_EQ(countKeys(keys, PassageStore::SectionFile, "nentxt.txt"), 10);
@@ -120,7 +123,8 @@ void writeFixtureSources(const fs::path& root,
                 break;
             case PassageStore::WholeFile:
                 // A dropped document is there but holds only blank lines.
-                std::ofstream(root / k.file, std::ios::binary)
+                fs::create_directories((root / "whole" / k.file).parent_path());
+                std::ofstream(root / "whole" / k.file, std::ios::binary)
                     << (drop ? "\n  \n" : "<h1>試験用</h1>\n<p>本文。</p>\n");
                 break;
         }
@@ -149,9 +153,13 @@ void buildWithTool(const fs::path& sources, const fs::path& app) {
     }
     run("sixty " + (sources / "readings" / "sixty.txt").string() + " " +
         (app / "bun" / "sixty.DB").string());
-    run("document " + (sources / "kisobun.rtf").string() + " " + (app / "kisobun.rtf").string());
     run("tengen " + (sources / "readings" / "tengen.txt").string() + " " +
         (app / "tengen.db").string());
+    for (const auto& e : fs::recursive_directory_iterator(sources / "whole")) {
+        if (!e.is_regular_file()) continue;
+        run("document " + e.path().string() + " " +
+            (app / fs::relative(e.path(), sources / "whole")).string());
+    }
 }
 
 std::string runCheck(const fs::path& app, int& status) {
@@ -167,7 +175,7 @@ TEST(KeyCoverage, CompleteFixtureBuiltByTheBuildToolHasNoGap) {
     int status = -1;
     const std::string out = runCheck(dir.path() / "app", status);
     EXPECT_EQ(status, 0) << out;
-    EXPECT_NE(out.find("1467 keys checked"), std::string::npos) << out;
+    EXPECT_NE(out.find("1543 keys checked"), std::string::npos) << out;
     EXPECT_NE(out.find(": 0 without a passage"), std::string::npos) << out;
 }
 
@@ -175,7 +183,9 @@ TEST(KeyCoverage, EachKeyWithoutAPassageIsReported) {
     testing::TempDir dir;
     const std::set<std::string> dropped = {"偏印-忌神-強", "{10-12}", "{印綬-養}", "癸"};
     writeFixtureSources(dir.path() / "data", [&](const FormableKey& k) {
-        if (k.store == PassageStore::WholeFile) return true;
+        if (k.store == PassageStore::WholeFile) {
+            return k.file == "kisobun.rtf" || k.file == "bun/kar7.txt";
+        }
         if (k.key1 == "干関係") return k.key2 == "丁壬";
         if (k.store == PassageStore::AnnualImagery) return k.key1 == "癸" && k.key2 == "壬";
         if (k.store == PassageStore::SixtyPillars) return k.key1 == "女" && k.key2 == "55";
@@ -201,20 +211,25 @@ TEST(KeyCoverage, EachKeyWithoutAPassageIsReported) {
     EXPECT_NE(out.find("missing\tfile\tkisobun.rtf\t"), std::string::npos) << out;
     // key2 癸 is dropped for every family that reads it by stem name: AI, 中医学 and the five of
     // the general-audience report.
-    EXPECT_NE(out.find(": 17 without a passage"), std::string::npos) << out;
+    EXPECT_NE(out.find(": 18 without a passage"), std::string::npos) << out;
     EXPECT_NE(out.find("tengen.db\t丁/卯"), std::string::npos) << out;
+    EXPECT_NE(out.find("\tfile\tbun/kar7.txt\t"), std::string::npos) << out;
 
     // A store that is missing altogether: every key of it is a gap.
     fs::remove(dir.path() / "app" / "cyoukou.txt");
     fs::remove(dir.path() / "app" / "bun" / "sixty.DB");
     const CoverageReport report = checkReadingCoverage(AppPaths(dir.path() / "app"));
-    EXPECT_EQ(report.gaps.size(), 17u - 1u + 40u + 120u);
+    EXPECT_EQ(report.gaps.size(), 18u - 1u + 40u + 120u);
 
     // A document that is gone is a gap as well.
     fs::remove(dir.path() / "app" / "kisobun.rtf");
     const CoverageReport again = checkReadingCoverage(AppPaths(dir.path() / "app"));
     ASSERT_EQ(again.gaps.size(), report.gaps.size());
-    EXPECT_EQ(again.gaps.back().reason, "ファイルがありません");
+    const auto gone = std::find_if(again.gaps.begin(), again.gaps.end(), [](const CoverageGap& g) {
+        return g.key.file == "kisobun.rtf";
+    });
+    ASSERT_NE(gone, again.gaps.end());
+    EXPECT_EQ(gone->reason, "ファイルがありません");
 }
 
 // The shipped data: every key of every reader finds its passage in the staged application
@@ -228,6 +243,7 @@ TEST(KeyCoverage, ShippedReadingDataHasAPassageForEveryKey) {
         if (file == "sixty.DB") return data / "readings" / "sixty.txt";
         if (file == "kisobun.rtf") return data / "kisobun.html";
         if (file == "tengen.db") return data / "readings" / "tengen.txt";
+        if (file.starts_with("bun/")) return data / "mansion" / fs::path(file).filename();
         return data / "text" / file;
     };
     std::set<std::string> pending;

@@ -46,6 +46,19 @@ check marriage 1 "四柱推命の結婚運に関する総合鑑定"
 check compatibility 1 "山田太郎さんの命式" "佐藤花子さんの命式" -- --partner-date 1986/07/21 \
     --partner-female --partner-name "佐藤 花子"
 
+# The print window's documents and the side methods' prints.
+check chart 1 "命式鑑定表 1/2" "山田 太郎 様" "[蔵干表]" "[十二運星]" "特殊星" "九星" "五行の強さのバランス" \
+    "青葉鑑定所"
+check practical 1 "実践鑑定表 2/2" "[行運診断秘訣集]" "〔奇宿〕" "〔命宮〕" "〔喜ぶ神〕" "〔忌む神〕" -- --column 3
+check report 2 "比劫" "食傷" "青葉鑑定所 TEL 03-1234-5678" "山田 太郎 様"
+check cover 1 "青葉鑑定所" "TEL 03-1234-5678" -- --cover 2
+check basics 3 "四柱推命の基礎知識" "十二運"
+check nine-star 2 "九星気学鑑定書" "年盤（本命）" "月盤（月命星・傾斜法）" "年度の同会法による運勢" \
+    -- --year 2027 --month 3
+check mansion 1 "宿曜が教える宿星の意味" "1984年2月10日" "【参宿】"
+check illness 1 "【 四柱推命 臓器学説 鑑定文章 】" "○五行エネルギーの最強は、"
+check conception 1 "【 天源占星術鑑定文章 】" "■年干支は大性と呼ばれ、天性の素質や遺伝を見ます。"
+
 refused() {  # expected status, then the options
     local want="$1"
     shift
@@ -55,10 +68,12 @@ refused() {  # expected status, then the options
     [ "$(printf '%s\n' "$err" | wc -l)" = 1 ] || fail "not one line on stderr: $err"
     [ ! -e "$out/refused.pdf" ] || fail "a file was left for: $*"
 }
-refused 2 --document chart "${client[@]}"
+refused 2 --document horoscope "${client[@]}"
 refused 2 --document memo "${client[@]}" --bogus 1
 refused 2 --document fortune-calendar "${client[@]}" --month 13
 refused 1 --document memo --date 1984/02/30 --sex 男
-err="$("$suimei" --print-pdf "$out/x.pdf" --document chart "${client[@]}" 2>&1)" || true
-[[ "$err" == *"document chart is not available"* ]] || fail "the unknown document is not named: $err"
+refused 2 --document practical "${client[@]}" --column 13
+err="$("$suimei" --print-pdf "$out/x.pdf" --document horoscope "${client[@]}" 2>&1)" || true
+[[ "$err" == *"document horoscope is not available"* ]] ||
+    fail "the unknown document is not named: $err"
 echo "headless print: all documents written and read back"
