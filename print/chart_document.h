@@ -73,8 +73,8 @@ inline constexpr std::array<const char*, 7> kRelationRowCaptions = {
 std::array<int, 5> elementShares(const ElementArray& points);
 
 // The chart's own parts of the document, its special stars included (everything but the names
-// of the schools and the practitioner); `stageSchool` 0..2 is the run's, for the stages from the month
-// branch.
+// of the schools and the practitioner); `stageSchool` 0..2 is the run's, for the stages from the
+// month branch.
 ChartDocumentContent chartDocumentContent(const Tmandata& chart, int stageSchool,
                                           const NineStarKi& stars);
 

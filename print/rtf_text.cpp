@@ -196,10 +196,22 @@ class Reader {
         } else if (word == "uc" && hasNumber) {
             state.unicodeSkip = std::max(0, number);
         } else if (word == "u" && hasNumber) {
-            std::string t;
-            appendUtf8(t, static_cast<std::uint32_t>(number < 0 ? number + 65536 : number));
-            addText(state, t);
+            const auto unit = static_cast<std::uint32_t>(number < 0 ? number + 65536 : number);
             skipChars = state.unicodeSkip;
+            // A character outside the basic plane comes as two \u: its surrogate pair.
+            if (unit >= 0xD800 && unit <= 0xDBFF) {
+                highSurrogate_ = unit;
+                return;
+            }
+            std::uint32_t cp = unit;
+            if (unit >= 0xDC00 && unit <= 0xDFFF) {
+                if (highSurrogate_ == 0) return;  // a lone half is no character
+                cp = 0x10000 + ((highSurrogate_ - 0xD800) << 10) + (unit - 0xDC00);
+            }
+            highSurrogate_ = 0;
+            std::string t;
+            appendUtf8(t, cp);
+            addText(state, t);
         }
     }
 
@@ -236,6 +248,7 @@ class Reader {
     std::string_view in_;
     std::size_t pos_ = 0;
     std::string bytes_;
+    std::uint32_t highSurrogate_ = 0;  // the first half of a pair, until its second comes
     bool centred_ = false;
     RtfParagraph paragraph_;
     RtfDocument doc_;
@@ -271,8 +284,8 @@ void appendRtfText(std::string& out, std::string_view text) {
         const int length = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
         std::uint32_t cp = length == 4 ? c & 0x07u : length == 3 ? c & 0x0Fu : c & 0x1Fu;
         for (int k = 1; k < length && i + static_cast<std::size_t>(k) < text.size(); ++k) {
-            cp = (cp << 6) | (static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]) &
-                              0x3Fu);
+            cp = (cp << 6) |
+                 (static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]) & 0x3Fu);
         }
         i += static_cast<std::size_t>(length);
         const auto unit = [&out](std::uint32_t u) {
@@ -318,7 +331,19 @@ std::string htmlText(std::string_view raw) {
             }
         }
         if (c == ' ' || c == '\n' || c == '\r' || c == '\t') {
-            if (!text.empty() && text.back() != ' ') text += ' ';
+            // A line break of the source inside Japanese text is no space; other white space is
+            // one space.
+            std::size_t next = i;
+            bool lineBreak = false;
+            while (next < raw.size() && (raw[next] == ' ' || raw[next] == '\n' ||
+                                         raw[next] == '\r' || raw[next] == '\t')) {
+                lineBreak = lineBreak || raw[next] == '\n';
+                ++next;
+            }
+            const bool wide = (!text.empty() && static_cast<unsigned char>(text.back()) >= 0x80) ||
+                              (next < raw.size() && static_cast<unsigned char>(raw[next]) >= 0x80);
+            if (!text.empty() && text.back() != ' ' && !(lineBreak && wide)) text += ' ';
+            i = next - 1;
             continue;
         }
         text += c;
@@ -375,8 +400,8 @@ std::string rtfFromSimpleHtml(std::string_view html) {
         const std::string tag = lowerAscii(html.substr(i + 1, end - i - 1));
         i = end + 1;
         const bool closing = !tag.empty() && tag.front() == '/';
-        const std::string name = tag.substr(closing ? 1 : 0, tag.find_first_of(" /", 1) -
-                                                                 (closing ? 1 : 0));
+        const std::string name =
+            tag.substr(closing ? 1 : 0, tag.find_first_of(" /", 1) - (closing ? 1 : 0));
         const bool centred = tag.find("align=\"center\"") != std::string::npos;
         if (name == "head") {
             inHead = !closing;

@@ -267,8 +267,7 @@ print::PrintDocument Tprntfrm::practicalDocument() const {
 }
 
 print::PrintDocument Tprntfrm::coverDocument() const {
-    return coverDocumentOf(bench_.runner, bench_.settings, bench_.paths.hyousiDir(),
-                           chosenCover());
+    return coverDocumentOf(bench_.runner, bench_.settings, bench_.paths.hyousiDir(), chosenCover());
 }
 
 print::PrintDocument Tprntfrm::generalReport() {

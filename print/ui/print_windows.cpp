@@ -19,14 +19,12 @@ Tprntfrm* installPrintWindows(const Workbench& bench) {
         presentSideWindow(window, main);
     });
     // The workbench holds only references to what lives as long as the main window.
-    QObject::connect(window, &Tprntfrm::fortuneCalendarRequested, window,
-                     [bench, window](int year, int month) {
-                         printFortuneCalendar(bench, year, month, window);
-                     });
-    QObject::connect(window, &Tprntfrm::mansionCalendarRequested, window,
-                     [bench, window](int year, int month) {
-                         printMansionCalendar(bench, year, month, window);
-                     });
+    QObject::connect(
+        window, &Tprntfrm::fortuneCalendarRequested, window,
+        [bench, window](int year, int month) { printFortuneCalendar(bench, year, month, window); });
+    QObject::connect(
+        window, &Tprntfrm::mansionCalendarRequested, window,
+        [bench, window](int year, int month) { printMansionCalendar(bench, year, month, window); });
     return window;
 }
 

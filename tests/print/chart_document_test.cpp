@@ -39,31 +39,33 @@ class ChartDocumentTest : public testing::WorkedChart {
 };
 
 TEST_F(ChartDocumentTest, EveryBlockInItsOrder) {
-    ChartDocumentContent c = content();
-    c.specialStars[1] = {"天乙貴人", "文昌貴人"};
+    const ChartDocumentContent c = content();
     const PrintDocument doc = composeChartDocument(c);
     ASSERT_EQ(doc.pages.size(), 1u);
     EXPECT_EQ(doc.title, "命式鑑定表 1/2");
     const auto texts = textsOf(doc);
-    expectInOrder(texts,
-                  {"山田 太郎 様 ", "命式鑑定表 1/2", "[蔵干表]渕海子平", "[十二運星]陽生陰死式",
-                   "時 柱", "日 柱", "月 柱", "年 柱",
-                   // Stems with their ten gods from 甲; the day stem is the day master.
-                   "戊(偏財)", "甲(日主)", "丙(食神)", "甲(比肩)", "辰", "戌", "寅", "子",
-                   // The hidden stems of 辰 (乙 癸 戊) come first in the row.
-                   "乙(劫財)", "癸(印綬)", "戊(偏財)",
-                   // Own stages: 戊 on 辰 冠帯, 甲 on 戌 養, 丙 on 寅 長生, 甲 on 子 沐浴.
-                   "冠帯", "養", "長生", "沐浴", "干 合", "なし", "三 合", "なし", "方 合", "なし",
-                   "支 合", "なし", " 冲", "辰戌", "三 刑", "なし", "自 刑", "なし", "特殊星",
-                   "時 柱：-", "日 柱：天乙貴人・文昌貴人", "月 柱：-", "年 柱：-",
-                   // 甲 on 辰 戌 寅 子: 衰 養 建禄 沐浴.
-                   "日干から各柱", "衰", "養", "建禄", "沐浴",
-                   // 戊 丙 on 寅 長生 (fire and earth together), 甲 on 寅 建禄.
-                   ".月支から各柱", "長生", "建禄", "長生", "建禄", "命式身旺身弱", "五行強弱",
-                   "十二運星", "我身の強さ", "*弱いと逆境に弱いが「敏」強いと逆境に強いが「鈍」",
-                   "九星", "用  神", "喜ぶ神", "忌む神", "空  亡", "申酉",
-                   "*喜神の五行を強く持った人とは相性吉", "五行の強さのバランス", "木", "火", "土",
-                   "金", "水", "*五行がバランスしていると性格もバランスが良い"});
+    expectInOrder(
+        texts,
+        {"山田 太郎 様 ", "命式鑑定表 1/2", "[蔵干表]渕海子平", "[十二運星]陽生陰死式", "時 柱",
+         "日 柱", "月 柱", "年 柱",
+         // Stems with their ten gods from 甲; the day stem is the day master.
+         "戊(偏財)", "甲(日主)", "丙(食神)", "甲(比肩)", "辰", "戌", "寅", "子",
+         // The hidden stems of 辰 (乙 癸 戊) come first in the row.
+         "乙(劫財)", "癸(印綬)", "戊(偏財)",
+         // Own stages: 戊 on 辰 冠帯, 甲 on 戌 養, 丙 on 寅 長生, 甲 on 子 沐浴.
+         "冠帯", "養", "長生", "沐浴", "干 合", "なし", "三 合", "なし", "方 合", "なし", "支 合",
+         "なし", " 冲", "辰戌", "三 刑", "なし", "自 刑", "なし", "特殊星",
+         // Day stem 甲: 金興禄 on 辰 and 戌, 福星 on 寅, 大極 on the year's 子; month
+         // branch 寅: 月徳 on the month stem 丙, 華蓋 on 戌.
+         "時 柱：金興禄", "日 柱：金興禄・華蓋", "月 柱：福星貴人・月徳貴人", "年 柱：大極貴人",
+         // 甲 on 辰 戌 寅 子: 衰 養 建禄 沐浴.
+         "日干から各柱", "衰", "養", "建禄", "沐浴",
+         // 戊 丙 on 寅 長生 (fire and earth together), 甲 on 寅 建禄.
+         ".月支から各柱", "長生", "建禄", "長生", "建禄", "命式身旺身弱", "五行強弱", "十二運星",
+         "我身の強さ", "*弱いと逆境に弱いが「敏」強いと逆境に強いが「鈍」", "九星", "用  神",
+         "喜ぶ神", "忌む神", "空  亡", "申酉", "*喜神の五行を強く持った人とは相性吉",
+         "五行の強さのバランス", "木", "火", "土", "金", "水",
+         "*五行がバランスしていると性格もバランスが良い"});
     EXPECT_GE(indexOf(texts, "*上記を格局でいうと本命は「" + chart().patternName + "」です"), 0);
     // 1984 is a 七赤 year; its 寅 month is 八白; 七赤 stands at 巽 on the board of 八白.
     EXPECT_GE(indexOf(texts, "本命星：七赤金星  月命星：八白土星  傾斜宮：巽宮"), 0);

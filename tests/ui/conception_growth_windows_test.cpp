@@ -30,6 +30,7 @@
 #include "methods/ui/growth_stage_window.h"
 #include "readings/passage_table.h"
 #include "real_main_window_test_base.h"
+#include "tests/ui/pdf_reading.h"
 
 namespace suimei {
 namespace {
@@ -161,21 +162,10 @@ TEST_F(ConceptionGrowthWindows, ConceptionPrintsTheMemoWithTheExplanations) {
     press(w, "nitibtn");
 
     const QString pdf = QString::fromStdString((dir.path() / "tengen.pdf").string());
-    PrintService& service = PrintService::instance(notes);
-    service.setPdfPathChooser([pdf](QWidget*) { return pdf; });
-    QWidget* preview = nullptr;
-    const auto connection =
-        QObject::connect(&service, &PrintService::previewOpened, [&](QWidget* p) { preview = p; });
-    notes.answer = true;
-    press(w, "printbtn");
-    QObject::disconnect(connection);
-    ASSERT_NE(preview, nullptr);
+    ASSERT_TRUE(testing::savedThroughPreview(
+        notes, pdf, [&] { press(w, "printbtn"); }, "tengen.pdf"));
     ASSERT_EQ(notes.notices.size(), 1u);
     EXPECT_EQ(notes.notices[0].text, kPreviewQuestionText);
-    preview->findChild<QAction*>("savePdfAction")->trigger();
-    preview->close();
-    const QString shotDir = qEnvironmentVariable("SUIMEI_SCREENSHOT_DIR");
-    if (!shotDir.isEmpty()) QFile::copy(pdf, shotDir + "/tengen.pdf");
 
     const QString text = pdfText(pdf);
     EXPECT_TRUE(text.contains(qs("山田 花子 様"))) << text.toStdString();

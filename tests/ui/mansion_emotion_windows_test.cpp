@@ -37,6 +37,7 @@
 #include "methods/ui/mansion_windows.h"
 #include "print/memo_document.h"
 #include "real_main_window_test_base.h"
+#include "tests/ui/pdf_reading.h"
 
 namespace suimei {
 namespace {
@@ -100,24 +101,12 @@ class MansionEmotionWindows : public RealMainWindowTest {
     // Prints through the preview's "PDF に保存" and returns the page's text.
     QString printToPdf(QPushButton* print, const char* file) {
         const QString pdf = QString::fromStdString((dir.path() / file).string());
-        PrintService& service = PrintService::instance(notes);
-        service.setPdfPathChooser([pdf](QWidget*) { return pdf; });
-        QWidget* preview = nullptr;
-        const auto connection = QObject::connect(&service, &PrintService::previewOpened,
-                                                 [&](QWidget* p) { preview = p; });
-        notes.answer = true;
         notes.notices.clear();
-        print->click();
-        QObject::disconnect(connection);
-        if (preview == nullptr) return {};
-        EXPECT_EQ(notes.lastText(), kPreviewQuestionText);
-        preview->findChild<QAction*>("savePdfAction")->trigger();
-        preview->close();
-        const QString shotDir = qEnvironmentVariable("SUIMEI_SCREENSHOT_DIR");
-        if (!shotDir.isEmpty()) {
-            QFile::remove(shotDir + "/" + file);
-            QFile::copy(pdf, shotDir + "/" + file);
+        if (!testing::savedThroughPreview(
+                notes, pdf, [print] { print->click(); }, QString::fromUtf8(file))) {
+            return {};
         }
+        EXPECT_EQ(notes.lastText(), kPreviewQuestionText);
         return pdfText(pdf);
     }
 };

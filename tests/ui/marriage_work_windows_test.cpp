@@ -26,6 +26,7 @@
 #include "readings/ui/marriage_work_windows.h"
 #include "readings/ui/topic_timing_window.h"
 #include "support/temp_dir.h"
+#include "tests/ui/pdf_reading.h"
 
 namespace suimei {
 namespace {
@@ -163,19 +164,10 @@ TEST_F(MarriageWorkWindows, PrintPutsTheFormsNameAndTheTitleOnThePage) {
     ASSERT_FALSE(firstLine.isEmpty());
 
     const QString pdf = QString::fromStdString((dir.path() / "work.pdf").string());
-    PrintService& service = PrintService::instance(notes);
-    service.setPdfPathChooser([pdf](QWidget*) { return pdf; });
-    QWidget* preview = nullptr;
-    const auto connection =
-        QObject::connect(&service, &PrintService::previewOpened, [&](QWidget* p) { preview = p; });
-    notes.answer = true;
-    w->findChild<QPushButton*>("printbtn")->click();
-    QObject::disconnect(connection);
-    ASSERT_NE(preview, nullptr);
+    ASSERT_TRUE(testing::savedThroughPreview(
+        notes, pdf, [&] { w->findChild<QPushButton*>("printbtn")->click(); }));
     ASSERT_EQ(notes.notices.size(), 1u);
     EXPECT_EQ(notes.notices[0].text, kPreviewQuestionText);
-    preview->findChild<QAction*>("savePdfAction")->trigger();
-    preview->close();
 
     const QString text = pdfText(pdf);
     EXPECT_TRUE(text.contains(QStringLiteral("鈴木 一郎 様"))) << text.toStdString();

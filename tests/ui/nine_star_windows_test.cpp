@@ -26,6 +26,7 @@
 #include "methods/ui/nine_star_windows.h"
 #include "methods/ui/star_meaning_window.h"
 #include "real_main_window_test_base.h"
+#include "tests/ui/pdf_reading.h"
 
 namespace suimei {
 namespace {
@@ -225,21 +226,10 @@ TEST_F(NineStarWindows, FutureReadingMarksRefusalsAndPrint) {
 
     // The printed document through the preview's "PDF に保存".
     const QString pdf = QString::fromStdString((dir.path() / "kyusei.pdf").string());
-    PrintService& service = PrintService::instance(notes);
-    service.setPdfPathChooser([pdf](QWidget*) { return pdf; });
-    QWidget* preview = nullptr;
-    const auto connection =
-        QObject::connect(&service, &PrintService::previewOpened, [&](QWidget* p) { preview = p; });
-    notes.answer = true;
-    pressIn(f, "printbtn");
-    QObject::disconnect(connection);
-    ASSERT_NE(preview, nullptr);
+    ASSERT_TRUE(testing::savedThroughPreview(
+        notes, pdf, [&] { pressIn(f, "printbtn"); }, "nine_star_document.pdf"));
     ASSERT_EQ(notes.notices.size(), 1u);
     EXPECT_EQ(notes.notices[0].text, kPreviewQuestionText);
-    preview->findChild<QAction*>("savePdfAction")->trigger();
-    preview->close();
-    const QString shotDir = qEnvironmentVariable("SUIMEI_SCREENSHOT_DIR");
-    if (!shotDir.isEmpty()) QFile::copy(pdf, shotDir + "/nine_star_document.pdf");
     QProcess text;
     text.start("pdftotext", {pdf, "-"});
     text.waitForFinished(20000);

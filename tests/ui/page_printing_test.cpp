@@ -28,6 +28,7 @@
 #include "readings/ui/memo_windows.h"
 #include "readings/ui/topic_timing_window.h"
 #include "support/temp_dir.h"
+#include "tests/ui/pdf_reading.h"
 
 namespace suimei {
 namespace {
@@ -74,20 +75,9 @@ class PagePrinting : public ::testing::Test {
     // Does `print`, answers the preview question with Yes and saves the preview as a PDF; the
     // file's path, or empty when no preview opened.
     QString printed(const std::function<void()>& print) {
-        PrintService& service = PrintService::instance(notes);
         const QString path = QString::fromStdString(
             (dir.path() / ("print" + std::to_string(++saved) + ".pdf")).string());
-        service.setPdfPathChooser([path](QWidget*) { return path; });
-        QWidget* preview = nullptr;
-        const auto connection = QObject::connect(&service, &PrintService::previewOpened,
-                                                 [&](QWidget* opened) { preview = opened; });
-        notes.answer = true;
-        print();
-        QObject::disconnect(connection);
-        if (preview == nullptr) return {};
-        preview->findChild<QAction*>("savePdfAction")->trigger();
-        preview->close();
-        return path;
+        return testing::savedThroughPreview(notes, path, print) ? path : QString();
     }
 };
 

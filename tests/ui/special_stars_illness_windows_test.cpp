@@ -34,6 +34,7 @@
 #include "methods/ui/special_stars_window.h"
 #include "methods/ui/star_illness_windows.h"
 #include "real_main_window_test_base.h"
+#include "tests/ui/pdf_reading.h"
 
 namespace suimei {
 namespace {
@@ -211,21 +212,10 @@ TEST_F(StarIllnessWindows, IllnessWindowComposesAppendsFoodsClearsAndPrints) {
     settings.practitionerName = "鑑定処 星見";
     settings.practitionerTelephone = "03-1234-5678";
     const QString pdf = QString::fromStdString((dir.path() / "illness.pdf").string());
-    PrintService& service = PrintService::instance(notes);
-    service.setPdfPathChooser([pdf](QWidget*) { return pdf; });
-    QWidget* preview = nullptr;
-    const auto connection =
-        QObject::connect(&service, &PrintService::previewOpened, [&](QWidget* p) { preview = p; });
-    notes.answer = true;
-    w->findChild<QPushButton*>("insatubtn")->click();
-    QObject::disconnect(connection);
-    ASSERT_NE(preview, nullptr);
+    ASSERT_TRUE(testing::savedThroughPreview(
+        notes, pdf, [&] { w->findChild<QPushButton*>("insatubtn")->click(); }, "illness.pdf"));
     ASSERT_EQ(notes.notices.size(), 1u);
     EXPECT_EQ(notes.notices[0].text, kPreviewQuestionText);
-    preview->findChild<QAction*>("savePdfAction")->trigger();
-    preview->close();
-    const QString shots = qEnvironmentVariable("SUIMEI_SCREENSHOT_DIR");
-    if (!shots.isEmpty()) QFile::copy(pdf, shots + "/illness.pdf");
     const QString text = pdfText(pdf);
     EXPECT_TRUE(text.contains(QStringLiteral("山田 花子 様"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("【 四柱推命 臓器学説 鑑定文章 】")));
