@@ -179,12 +179,12 @@ void PrintService::print(const print::PrintDocument& doc, QWidget* parent) {
     run(documentJob(doc), parent);
 }
 
-void PrintService::printWidget(QWidget& widget, const QString& title) {
+void PrintService::printWidget(QWidget& widget, const QString& title, bool portrait) {
     const QImage image = widget.grab().toImage();
     if (image.isNull()) return;
     Job job;
     job.title = title;
-    if (image.width() > image.height()) std::swap(job.paperWidth, job.paperHeight);
+    if (!portrait && image.width() > image.height()) std::swap(job.paperWidth, job.paperHeight);
     job.pages = 1;
     job.paint = [image, title, job](QPainter& painter, int, double dotsPerMm) {
         const double margin = 15 * dotsPerMm;

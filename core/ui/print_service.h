@@ -45,8 +45,9 @@ class PrintService : public QObject {
     // Asks the preview question, then previews or prints `doc`. `parent` owns the preview.
     void print(const print::PrintDocument& doc, QWidget* parent);
     // The same for a window's drawing: `widget` as it is painted now, scaled to fit one page
-    // (landscape when it is wider than high) under the heading `title`.
-    void printWidget(QWidget& widget, const QString& title);
+    // under the heading `title`; the page lies in landscape when the drawing is wider than high,
+    // unless `portrait` asks for an upright page.
+    void printWidget(QWidget& widget, const QString& title, bool portrait = false);
     // The printer setup dialog (プリンタ設定); its choices hold for the next prints.
     void setupPrinter(QWidget* parent);
     QPrinter& printer();

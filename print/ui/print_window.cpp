@@ -289,7 +289,8 @@ void Tprntfrm::okbtnClick() {
     BusyCursor busy;
     PrintService& service = PrintService::instance(bench_.notifier);
     if (hardCopy_->isChecked()) {
-        service.printWidget(*bench_.host.hostWindow(), QString::fromUtf8(kHardCopyTitle));
+        // The hard copy stands upright, the window scaled to the page's width.
+        service.printWidget(*bench_.host.hostWindow(), QString::fromUtf8(kHardCopyTitle), true);
     }
     if (chartDoc_->isChecked()) service.print(chartDocument(), this);
     if (practicalDoc_->isChecked()) {

@@ -112,6 +112,17 @@ TEST(PrintService, AWindowsDrawingPrintsOnOneLandscapePage) {
     EXPECT_TRUE(run("pdfinfo", {path}).contains("landscape") ||
                 run("pdfinfo", {path}).contains("842 x 595"));
     preview->close();
+
+    // Asked for an upright page (the hard copy of the main window), the same drawing is not
+    // turned.
+    preview = nullptr;
+    QFile::remove(path);
+    service.printWidget(drawing, QString::fromUtf8("ハードコピー"), true);
+    ASSERT_NE(preview, nullptr);
+    preview->findChild<QAction*>("savePdfAction")->trigger();
+    EXPECT_TRUE(run("pdfinfo", {path}).contains("595 x 842"))
+        << run("pdfinfo", {path}).toStdString();
+    preview->close();
 }
 
 }  // namespace
