@@ -6,6 +6,7 @@
 #include "calendar/perpetual_calendar.h"
 #include "calendar/pillars.h"
 #include "calendar/quick_pillars.h"
+#include "calendar/summer_time.h"
 #include "chart/birth_date_text.h"
 #include "chart/mandata.h"
 #include "methods/nine_star.h"
@@ -71,10 +72,25 @@ AppraisalInput makeAppraisalInput(const Settings& settings, bool southernInFile,
     input.taiwanOldCalendar = settings.qrekiBase == 1;
     input.astronomicalCalendar = settings.astronomicalCalendar;
     input.pictures = settings.pictures;
+    input.summerTimeCorrection = settings.summerTimeCorrection;
     input.southernInFile = southernInFile;
     input.today = today;
     return input;
 }
+
+namespace {
+
+void setSummerTimeNote(AppraisalDisplay& display, bool inSummerTime, bool corrected) {
+    display.bornInSummerTime = inSummerTime;
+    display.summerTimeCorrected = corrected;
+    display.summerTimeText.clear();
+    if (inSummerTime) {
+        display.summerTimeText = corrected ? "サマータイム期間の生まれです（1時間戻して算出）"
+                                           : "サマータイム期間の生まれです";
+    }
+}
+
+}  // namespace
 
 AppraisalStatus AppraisalRunner::run(const AppraisalInput& input, Notifier& notifier) {
     const Schools schools{input.hiddenStemSchool, input.stageSchool, false};
@@ -128,6 +144,17 @@ AppraisalStatus AppraisalRunner::run(const AppraisalInput& input, Notifier& noti
     } else {
         birthTimeSlotMiddle(slot, birth.hour, birth.minute);
     }
+    // The middle of the entered period stands for the clock reading; an unknown time is never
+    // taken for summer time.
+    const bool inSummerTime =
+        !timeUnknown && needsSummerTimeCorrection(summerTimeClock(
+                            birth.year, birth.month, birth.day, birth.hour, birth.minute));
+    const bool corrected = inSummerTime && input.summerTimeCorrection;
+    int fileSlot = slot;
+    if (corrected) {
+        birth = summerTimeCorrected(birth);
+        fileSlot = birthTimeIndexOfHour(birth.hour);
+    }
 
     // Second pass on a fresh record: the previous chart stays until this run completes.
     next.clearChart();
@@ -147,7 +174,7 @@ AppraisalStatus AppraisalRunner::run(const AppraisalInput& input, Notifier& noti
         Treki calendar;
         BirthPillars fromFiles;
         if (calendar.loadYearFiles(next.birthYear, paths_, notifier) != 0 ||
-            !calendar.lookupBirthPillars(next.birthMonth, next.birthDay, slot, fromFiles)) {
+            !calendar.lookupBirthPillars(birth.month, birth.day, fileSlot, fromFiles)) {
             return AppraisalStatus::CalendarFileFault;
         }
         pillars = fromFiles;
@@ -186,6 +213,7 @@ AppraisalStatus AppraisalRunner::run(const AppraisalInput& input, Notifier& noti
     next.computePriorDate();
 
     display_ = buildChartDisplay({next, facts, oldDate, stars, input});
+    setSummerTimeNote(display_, inSummerTime, corrected);
     *facts_ = facts;
     *oldDate_ = oldDate;
     *stars_ = stars;
@@ -205,7 +233,10 @@ bool AppraisalRunner::overrideFavourableElements(const std::array<bool, 6>& like
         return false;
     }
     if (!current_->overrideFavourableElements(liked, notifier)) return false;
+    const bool inSummerTime = display_.bornInSummerTime;
+    const bool corrected = display_.summerTimeCorrected;
     display_ = buildChartDisplay({*current_, *facts_, *oldDate_, *stars_, input_});
+    setSummerTimeNote(display_, inSummerTime, corrected);
     return true;
 }
 

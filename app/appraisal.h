@@ -35,6 +35,9 @@ struct AppraisalInput {
     bool astronomicalCalendar = true;  // off: birth years after 1921 take the calendar files
     bool southernInFile = false;       // 12si/South as the INI file holds it at the time of the run
     bool pictures = true;
+    // A birth whose clock time falls in the summer time of 1948-1951 is worked from one hour
+    // earlier. Off: the clock time is taken as standard time.
+    bool summerTimeCorrection = false;
     CivilDate today;  // the run never reads the clock
 };
 
@@ -139,6 +142,11 @@ struct AppraisalDisplay {
     std::string stageSchoolLabel;                    // "十二運星：陽生陰死式", ...
     std::array<std::string, 5> tenGodDiagramLabels;  // element names from the day stem's element
     SummaryColumns summary;
+    // The entered birth time falls in the summer time of 1948-1951 (never for an unknown time),
+    // and whether the run worked from one hour earlier because of it.
+    bool bornInSummerTime = false;
+    bool summerTimeCorrected = false;
+    std::string summerTimeText;  // "サマータイム期間の生まれです" (+ the correction), or empty
 };
 
 }  // namespace suimei

@@ -118,6 +118,7 @@ Settings settingsFrom(const IniDocument& doc) {
     s.graph.yearSame = r.clamped("graph", "nen_higo", 1, 4, defaults.yearSame);
     s.practitionerName = doc.value("office", "name").value_or("");
     s.practitionerTelephone = doc.value("office", "tel").value_or("");
+    s.summerTimeCorrection = r.flag("summer", "correct", false);
 
     for (std::size_t k = 1; k <= 12; ++k) {
         s.stagePoints[k] = r.clamped("graph", "houn" + std::to_string(k), -kStagePointLimit,
@@ -175,6 +176,11 @@ bool SettingsStore::savePractitioner(const std::string& name, const std::string&
         doc.setValue("office", "name", name);
         doc.setValue("office", "tel", telephone);
     });
+}
+
+bool SettingsStore::saveSummerTimeCorrection(bool correct) const {
+    return updateIniFile(
+        iniFile_, [&](IniDocument& doc) { doc.setValue("summer", "correct", boolText(correct)); });
 }
 
 bool SettingsStore::writeChartHandOff(const ChartHandOff& c, Notifier& notifier) const {

@@ -12,6 +12,7 @@
 //   graph/dai_higo .. dai_in      luck weights "+3" "+1" "-2" "0" "-1" (計算方法の確定)
 //   graph/nen_higo                year weight "+1"            (計算方法の確定)
 //   graph/houn1 .. houn12         twelve-stage points 7 1 11 12 13 10 8 0 2 3 5 4 (登録して閉じる)
+//   summer/correct "True","False" summer-time correction of 1948-1951 births, "False"
 //   user/...                      the chart handed to the companion programs
 //
 // Reading never fails: a missing file, section or key, an empty or unreadable value, or a value
@@ -73,6 +74,9 @@ struct Settings {
     // empty: the maker's notice stands in the footer.
     std::string practitionerName;
     std::string practitionerTelephone;
+    // Births whose clock time falls in the summer time of 1948-1951 are worked from one hour
+    // earlier.
+    bool summerTimeCorrection = false;
     friend bool operator==(const Settings&, const Settings&) = default;
 };
 
@@ -111,6 +115,8 @@ class SettingsStore {
     bool saveStagePoints(const StagePoints& points) const;
     // The practitioner's name and telephone of the printed documents: office/name, office/tel.
     bool savePractitioner(const std::string& name, const std::string& telephone) const;
+    // The summer-time correction: summer/correct.
+    bool saveSummerTimeCorrection(bool correct) const;
     // The companion-program hand-off: section `user`. Before the first appraisal (day stem 0)
     // it tells the user "まだ診断ボタンが押されていません。" and writes nothing. Returns true when
     // written.

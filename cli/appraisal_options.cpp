@@ -10,7 +10,8 @@ namespace suimei::cli {
 
 const std::vector<std::string>& settingOptionNames() {
     static const std::vector<std::string> names = {
-        "hidden-stem-school", "stage-school", "qreki-base", "calendar", "south", "yes", "today"};
+        "hidden-stem-school", "stage-school", "qreki-base", "calendar",
+        "summer-time",        "south",        "yes",        "today"};
     return names;
 }
 
@@ -22,7 +23,8 @@ std::vector<std::string> clientOptionNames() {
 
 const char kClientOptionsUsage[] =
     "--date yyyy/mm/dd --slot PERIOD --sex 男|女 [--name TEXT] [--hidden-stem-school 0..5] "
-    "[--stage-school 0..2] [--qreki-base 0|1] [--calendar astro|files] [--south [--yes]] "
+    "[--stage-school 0..2] [--qreki-base 0|1] [--calendar astro|files] [--summer-time auto|off] "
+    "[--south [--yes]] "
     "[--today yyyy/mm/dd]";
 
 std::string schoolOptionsHelp() {
@@ -44,6 +46,8 @@ std::string schoolOptionsHelp() {
     text +=
         "  --calendar astro|files  pillars from the astronomy (default) or from the\n"
         "                          perpetual-calendar files (birth years after 1921)\n"
+        "  --summer-time auto|off  auto: a birth time in the summer time of 1948-1951 is\n"
+        "                          worked from one hour earlier; off (default): taken as given\n"
         "  --south                 southern-hemisphere mode; the run asks whether that is meant\n"
         "  --yes                   answers the questions of the run with yes\n"
         "  --today yyyy/mm/dd      the date ages are counted to (default: the system date)\n";
@@ -60,8 +64,8 @@ std::string clientOptionsHelp() {
 }
 
 std::vector<std::string> clientValuedOptionNames() {
-    return {"date",         "slot",       "sex",      "name", "hidden-stem-school",
-            "stage-school", "qreki-base", "calendar", "today"};
+    return {"date",         "slot",       "sex",      "name",        "hidden-stem-school",
+            "stage-school", "qreki-base", "calendar", "summer-time", "today"};
 }
 
 CivilDate todayFrom(const Args& args) {
@@ -86,6 +90,11 @@ AppraisalInput settingsFrom(const Args& args) {
         throw UsageError{"--calendar: astro or files, not " + calendar};
     }
     in.astronomicalCalendar = calendar == "astro";
+    const std::string summer = args.get("summer-time").value_or("off");
+    if (summer != "auto" && summer != "off") {
+        throw UsageError{"--summer-time: auto or off, not " + summer};
+    }
+    in.summerTimeCorrection = summer == "auto";
     in.southernInFile = args.has("south");
     in.today = todayFrom(args);
     return in;

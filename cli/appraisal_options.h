@@ -1,6 +1,7 @@
 #pragma once
 // The options every chart command shares: the client (--date --slot --sex --name), the settings
-// (--hidden-stem-school --stage-school --qreki-base --calendar --south --yes) and --today.
+// (--hidden-stem-school --stage-school --qreki-base --calendar --summer-time --south --yes) and
+// --today.
 
 #include <string>
 #include <vector>

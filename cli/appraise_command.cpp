@@ -23,6 +23,8 @@ nlohmann::json runJson(const AppraisalRunner& runner) {
     j["solarFacts"] = solarFactsJson(runner.solarFacts());
     j["oldCalendar"] = oldCalendarJson(runner.oldCalendarDate());
     j["display"] = displayJson(runner.display());
+    j["summerTime"] = {{"inPeriod", runner.display().bornInSummerTime},
+                       {"corrected", runner.display().summerTimeCorrected}};
     return j;
 }
 

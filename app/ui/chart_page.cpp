@@ -17,6 +17,7 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStackedBarSeries>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -388,7 +389,17 @@ QWidget* ChartPage::buildFactsGroup() {
     grid->addWidget(kyuseimmlbl_, 5, 2);
     grid->addWidget(zokanryuha_, 6, 0, 1, 2);
     grid->addWidget(un12ryuha_, 6, 2);
-    grid->setRowStretch(7, 1);
+    summerlbl_ = makeLabel(group, "summerlbl");
+    summerlbl_->setStyleSheet("color:#b03000;");
+    summerbox_ = new QCheckBox(u8("1時間戻して算出する"), group);
+    summerbox_->setObjectName("summerbox");
+    summerbox_->setToolTip(u8("サマータイム（1948〜1951年）の時刻を標準時に直して命式を出します"));
+    summerlbl_->hide();
+    summerbox_->hide();
+    connect(summerbox_, &QCheckBox::toggled, this, &ChartPage::summerTimeCorrectionToggled);
+    grid->addWidget(summerlbl_, 7, 0, 1, 2);
+    grid->addWidget(summerbox_, 7, 2);
+    grid->setRowStretch(8, 1);
     return group;
 }
 
@@ -727,6 +738,13 @@ void ChartPage::showDisplay(const AppraisalDisplay& d) {
     kyuseimmlbl_->setText(q(d.monthStarText));
     zokanryuha_->setText(q(d.hiddenSchoolLabel));
     un12ryuha_->setText(q(d.stageSchoolLabel));
+    summerlbl_->setText(q(d.summerTimeText));
+    summerlbl_->setVisible(d.bornInSummerTime);
+    {
+        const QSignalBlocker quiet(summerbox_);
+        summerbox_->setChecked(d.summerTimeCorrected);
+    }
+    summerbox_->setVisible(d.bornInSummerTime);
 
     miougage_->setValue(std::clamp(d.gaugeTotal, 0, 100));
     getureigage_->setValue(std::clamp(d.gaugeMonthCommand, 0, 100));

@@ -85,6 +85,8 @@ class ChartPage : public QWidget {
     void stemClicked(int column);
     void pillarCaptionClicked(int column);
     void monthBranchClicked();
+    // The reader ticked or cleared the one-hour correction of a summer-time birth.
+    void summerTimeCorrectionToggled(bool correct);
 
   private:
     QWidget* buildFactsGroup();
@@ -117,6 +119,9 @@ class ChartPage : public QWidget {
     QLabel* cyokolbl_ = nullptr;
     QLineEdit *yorokobu_ = nullptr, *kirau_ = nullptr;
     std::array<QCheckBox*, 7> relationChecks_{};
+    // Shown only for a birth in the summer time of 1948-1951.
+    QLabel* summerlbl_ = nullptr;
+    QCheckBox* summerbox_ = nullptr;
 };
 
 }  // namespace suimei

@@ -136,6 +136,15 @@ Tmenufrm::Tmenufrm(AppraisalBackend& backend, Settings& settings, const Settings
         const char* names[4] = {"jicap", "niticap", "tukicap", "nencap"};
         openSideWindow(QString::fromLatin1(names[column]));
     });
+    connect(chartPage_, &ChartPage::summerTimeCorrectionToggled, this, [this](bool correct) {
+        // Remembered like any setting, then the chart is worked again as the 鑑定 button does.
+        settings_.summerTimeCorrection = correct;
+        if (!store_.saveSummerTimeCorrection(correct)) {
+            notifier_.error("設定ファイルに書き込めませんでした。\n" + store_.iniFile().string(),
+                            "サマータイム");
+        }
+        if (backend_.hasRun()) okbtnClick();
+    });
     connect(chartPage_, &ChartPage::monthBranchClicked, this, [this] {
         if (!backend_.hasRun()) {
             notifier_.warn(kNotRunYetText);

@@ -55,6 +55,43 @@ TEST(AppraiseCommand, SettingsAndTheSouthernQuestion) {
     EXPECT_EQ(nlohmann::json::parse(school)["pillars"]["year"]["hiddenCount"], 1);
 }
 
+// 00:00-01:00 of 1950-07-15 on a summer-time clock is 23:00-24:00 standard time of the 14th.
+TEST(AppraiseCommand, SummerTimeOption) {
+    int status = -1;
+    const std::string base = "appraise --date 1950/07/15 --slot 00:00-01:00 --sex 女 --json";
+    const auto asGiven = nlohmann::json::parse(cli(base, &status), nullptr, false);
+    ASSERT_EQ(status, 0);
+    EXPECT_EQ(asGiven["summerTime"]["inPeriod"], true);
+    EXPECT_EQ(asGiven["summerTime"]["corrected"], false);
+    const auto off =
+        nlohmann::json::parse(cli(base + " --summer-time off", &status), nullptr, false);
+    ASSERT_EQ(status, 0);
+    EXPECT_EQ(off["pillars"], asGiven["pillars"]);
+
+    const auto corrected =
+        nlohmann::json::parse(cli(base + " --summer-time auto", &status), nullptr, false);
+    ASSERT_EQ(status, 0);
+    EXPECT_EQ(corrected["summerTime"]["corrected"], true);
+    const auto eve = nlohmann::json::parse(
+        cli("appraise --date 1950/07/14 --slot 23:00-00:00 --sex 女 --json", &status), nullptr,
+        false);
+    ASSERT_EQ(status, 0);
+    EXPECT_EQ(corrected["pillars"], eve["pillars"]);
+    EXPECT_NE(corrected["pillars"]["day"], asGiven["pillars"]["day"]);
+
+    // Outside the periods auto corrects nothing.
+    const auto later = nlohmann::json::parse(
+        cli("appraise --date 1952/07/15 --slot 00:00-01:00 --sex 女 --json --summer-time auto",
+            &status),
+        nullptr, false);
+    ASSERT_EQ(status, 0);
+    EXPECT_EQ(later["summerTime"]["inPeriod"], false);
+    EXPECT_EQ(later["summerTime"]["corrected"], false);
+
+    cli(base + " --summer-time on", &status);
+    EXPECT_EQ(status, 2);
+}
+
 TEST(AppraiseCommand, BadArgumentsGiveOneLineAndStatusTwo) {
     const char* bad[] = {
         "appraise --slot 07:00-09:00 --sex 男",

@@ -470,6 +470,39 @@ TEST_F(MainWindowTest, PatternFollowsItsNameAndAnEmptyDisplayClearsTheChoices) {
     EXPECT_EQ(find<QComboBox>("yojin")->currentIndex(), -1);
 }
 
+TEST_F(MainWindowTest, SummerTimeBirthIsFlaggedAndTheCorrectionIsOffered) {
+    runOnce();
+    QLabel* flag = find<QLabel>("summerlbl");
+    QCheckBox* box = find<QCheckBox>("summerbox");
+    ASSERT_TRUE(flag && box);
+    EXPECT_TRUE(flag->isHidden()) << "a birth outside the periods is not flagged";
+    EXPECT_TRUE(box->isHidden());
+
+    backend.next.bornInSummerTime = true;
+    backend.next.summerTimeText = "サマータイム期間の生まれです";
+    click("okbtn");
+    EXPECT_FALSE(flag->isHidden());
+    EXPECT_EQ(flag->text(), u8("サマータイム期間の生まれです"));
+    EXPECT_FALSE(box->isHidden());
+    EXPECT_FALSE(box->isChecked());
+    EXPECT_FALSE(backend.inputs.back().summerTimeCorrection);
+
+    // Ticking remembers the setting and works the chart again with it.
+    const std::size_t runs = backend.inputs.size();
+    backend.next.summerTimeCorrected = true;
+    box->click();
+    EXPECT_TRUE(settings.summerTimeCorrection);
+    EXPECT_TRUE(store->load().summerTimeCorrection);
+    ASSERT_EQ(backend.inputs.size(), runs + 1);
+    EXPECT_TRUE(backend.inputs.back().summerTimeCorrection);
+    EXPECT_TRUE(box->isChecked());
+
+    backend.next.summerTimeCorrected = false;
+    box->click();
+    EXPECT_FALSE(store->load().summerTimeCorrection);
+    EXPECT_FALSE(backend.inputs.back().summerTimeCorrection);
+}
+
 TEST_F(MainWindowTest, GaugesKeepWithinTheirScale) {
     AppraisalDisplay d = handDisplay();
     d.gaugeTotal = 130;
