@@ -116,7 +116,11 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    // The client table: デモのデータ at start-up.
+    // The client table: デモのデータ at start-up. An installed program first gives the user their
+    // own copies of the shipped tables.
+    if (std::string error; !paths.prepareUserTables(&error)) {
+        notifier.warn("顧客データのフォルダを用意できませんでした。\n" + error);
+    }
     mainWindow.entryPage()->setJinmeiDir(paths.jinmeiDir());
     mainWindow.entryPage()->openDataSet(0);
 
