@@ -268,7 +268,9 @@ TEST(TaiwanFile, ThousandsOfMutatedAndTruncatedFilesFailOrSucceedCleanly) {
                                          (t.skippedLines.empty() ? 0u : 1u) +
                                          (t.rows.empty() ? 1u : 0u);
             ASSERT_EQ(n.notices.size(), expected);
-            if (t.truncated) ASSERT_EQ(n.notices[0].text, kTaiwanFileTooLongMessage);
+            if (t.truncated) {
+                ASSERT_EQ(n.notices[0].text, kTaiwanFileTooLongMessage);
+            }
         } else {
             t = parseTaiwanBytes(bytes);
         }
