@@ -13,7 +13,7 @@ class AppraisalRunner;
 class PassageTable;
 struct Settings;
 
-// "命式鑑定表 1/2" with the schools the run used and the special stars of the chart.
+// "命式鑑定表 1/2" with the schools the run used and the 特殊星 of the chart.
 print::PrintDocument chartDocumentOf(const AppraisalRunner& runner, const Settings& settings);
 // "実践鑑定表 2/2" for luck column 1..7 of the practical page; no page for a column the chart
 // does not have.

@@ -29,7 +29,7 @@ void installSubsystems(Tmenufrm& mainWindow, AppraisalBackend& backend, const Wo
     installMarriageWorkWindows(bench);
     installMemoWindows(bench);
     installNineStarWindows(bench);
-    installSpecialStarAndIllnessWindows(bench);
+    installTokushuStarAndIllnessWindows(bench);
     installConceptionGrowthWindows(bench);
     installPrintWindows(bench);
     installMansionWindows(bench);

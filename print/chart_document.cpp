@@ -8,7 +8,7 @@
 #include "chart/mandata.h"
 #include "chart/strength.h"
 #include "methods/nine_star.h"
-#include "methods/special_stars.h"
+#include "methods/tokushu_stars.h"
 #include "print/document_layout.h"
 #include "print/memo_document.h"
 
@@ -190,16 +190,16 @@ std::array<int, 5> elementShares(const ElementArray& points) {
 
 namespace {
 
-// The names of the special stars of each column (hour, day, month, year): the catalogue text up
+// The names of the 特殊星 of each column (hour, day, month, year): the catalogue text up
 // to its meaning, without the leading ".".
-std::array<std::vector<std::string>, 4> specialStarNames(const Tmandata& chart) {
-    const SpecialStars stars = detectSpecialStars(chart);
+std::array<std::vector<std::string>, 4> tokushuStarNames(const Tmandata& chart) {
+    const TokushuStars stars = detectTokushuStars(chart);
     constexpr StarPillar kColumns[] = {StarPillar::Hour, StarPillar::Day, StarPillar::Month,
                                        StarPillar::Year};
     std::array<std::vector<std::string>, 4> names;
     for (std::size_t col = 0; col < 4; ++col) {
         for (const int star : stars.of(kColumns[col])) {
-            std::string_view text = specialStarText(star);
+            std::string_view text = tokushuStarText(star);
             if (!text.empty() && text.front() == '.') text.remove_prefix(1);
             const std::size_t wide = text.find("：");
             text = text.substr(0, std::min(wide, text.find(':')));
@@ -219,7 +219,7 @@ ChartDocumentContent chartDocumentContent(const Tmandata& chart, int stageSchool
         columnOf(chart, kHourPillar, stageSchool), columnOf(chart, kDayPillar, stageSchool),
         columnOf(chart, kMonthPillar, stageSchool), columnOf(chart, kYearPillar, stageSchool)};
     c.relations = relationTexts(chart);
-    c.specialStars = specialStarNames(chart);
+    c.tokushuStars = tokushuStarNames(chart);
     c.strengthClass = str(strengthClassOf(chart.strengthTotal));
     c.strengthTotal = chart.strengthTotal;
     c.relationScore = chart.relationScore;
@@ -258,7 +258,7 @@ PrintDocument composeChartDocument(const ChartDocumentContent& c) {
     double y = 31;
     y += pillarTable(page, c, y) + 4;
 
-    // Relations on the left, special stars on the right.
+    // Relations on the left, 特殊星 on the right.
     const double relationsTop = y;
     constexpr double rowHeight = 5.4;
     for (std::size_t i = 0; i < c.relations.size(); ++i) {
@@ -277,7 +277,7 @@ PrintDocument composeChartDocument(const ChartDocumentContent& c) {
         double sy = relationsTop + rowHeight;
         for (std::size_t col = 0; col < 4 && sy + 4.6 <= limit; ++col) {
             std::string joined;
-            for (const std::string& star : c.specialStars[col]) {
+            for (const std::string& star : c.tokushuStars[col]) {
                 joined += (joined.empty() ? "" : "・") + star;
             }
             const std::string caption = c.columns[col].heading;

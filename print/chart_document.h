@@ -1,7 +1,7 @@
 #pragma once
 // The chart document "命式鑑定表 1/2": one page with the client's name, the schools of the run, the
 // pillar table (hour, day, month, year) with stems, branches, hidden stems and their ten gods and
-// the stages, the relations, the special stars, the stages from the day stem and from the month
+// the stages, the relations, the 特殊星, the stages from the day stem and from the month
 // branch, the strength of the day master, the nine stars, the useful, liked and disliked elements
 // with the void, and the balance of the five elements with the chart's pattern.
 
@@ -40,8 +40,8 @@ struct ChartDocumentContent {
     std::array<ChartColumn, 4> columns;  // hour, day, month, year (left to right)
     // "干 合", "三 合", "方 合", "支 合", " 冲", "三 刑", "自 刑" and what the chart holds of each.
     std::array<std::string, 7> relations;
-    // The special stars of each column (hour, day, month, year).
-    std::array<std::vector<std::string>, 4> specialStars;
+    // The 特殊星 of each column (hour, day, month, year).
+    std::array<std::vector<std::string>, 4> tokushuStars;
     std::string strengthClass;  // 身旺, 中和, 身弱
     int strengthTotal = 0;
     int relationScore = 0;
@@ -72,7 +72,7 @@ inline constexpr std::array<const char*, 7> kRelationRowCaptions = {
 // exactly 100 (the largest remainders get the rounding); all 0 when the chart has no points.
 std::array<int, 5> elementShares(const ElementArray& points);
 
-// The chart's own parts of the document, its special stars included (everything but the names
+// The chart's own parts of the document, its 特殊星 included (everything but the names
 // of the schools and the practitioner); `stageSchool` 0..2 is the run's, for the stages from the
 // month branch.
 ChartDocumentContent chartDocumentContent(const Tmandata& chart, int stageSchool,

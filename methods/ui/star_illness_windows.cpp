@@ -6,11 +6,11 @@
 #include "app/appraisal.h"
 #include "core/ui/workbench.h"
 #include "methods/ui/illness_window.h"
-#include "methods/ui/special_stars_window.h"
+#include "methods/ui/tokushu_stars_window.h"
 
 namespace suimei {
 
-void installSpecialStarAndIllnessWindows(const Workbench& bench) {
+void installTokushuStarAndIllnessWindows(const Workbench& bench) {
     QMainWindow* main = bench.host.hostWindow();
     WindowRegistry& registry = bench.registry;
 

@@ -113,7 +113,7 @@ TEST_F(ChartDocumentTest, TheFooterNamesThePractitionerOrElseTheMaker) {
 
 TEST_F(ChartDocumentTest, LongNamesAndStarListsStayInTheirPlaces) {
     ChartDocumentContent c = content();
-    for (auto& stars : c.specialStars) {
+    for (auto& stars : c.tokushuStars) {
         stars.assign(12, "天乙貴人");
     }
     c.clientName.clear();

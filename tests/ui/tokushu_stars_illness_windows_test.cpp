@@ -1,4 +1,4 @@
-// The special-stars window and the illness window (with its examples page) on a main window over
+// The 特殊星 window and the illness window (with its examples page) on a main window over
 // the real engine: the run guard, the grid of two real charts, every button, the food choice made
 // twice, printing read back from the PDF. With SUIMEI_SCREENSHOT_DIR set each window is also
 // saved there as a PNG.
@@ -31,8 +31,8 @@
 #include "methods/illness.h"
 #include "methods/ui/illness_examples_window.h"
 #include "methods/ui/illness_window.h"
-#include "methods/ui/special_stars_window.h"
 #include "methods/ui/star_illness_windows.h"
+#include "methods/ui/tokushu_stars_window.h"
 #include "real_main_window_test_base.h"
 #include "tests/ui/pdf_reading.h"
 
@@ -48,7 +48,7 @@ class StarIllnessWindows : public RealMainWindowTest {
   protected:
     void SetUp() override {
         mainWindow.setToday(QDate(2026, 12, 8));
-        installSpecialStarAndIllnessWindows(bench);
+        installTokushuStarAndIllnessWindows(bench);
     }
     void run(const char* date, const char* slot) {
         mainWindow.findChild<QLineEdit*>("simei")->setText("山田 花子");

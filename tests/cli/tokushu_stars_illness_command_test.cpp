@@ -19,7 +19,7 @@ std::string cli(const std::string& args, int* status) {
 // 2000/01/09 07:00-09:00: year 己卯, month 丁丑, day 丙寅, hour 壬辰. By the tables: 丙 with the
 // year branch 卯 is 大極貴人, with the day branch 寅 紅艶; the month 丑 and the hour 辰 meet no
 // table (丑 keys no 丙 or 丁 or 壬 target, 寅's 感池殺 branch is 卯).
-TEST(SpecialStarsCommand, JsonListsEachPillarAndTheGridRows) {
+TEST(TokushuStarsCommand, JsonListsEachPillarAndTheGridRows) {
     int status = -1;
     const json j = json::parse(
         cli("methods special-stars --date 2000/01/09 --slot 07:00-09:00 --sex 女 --json", &status),
@@ -55,7 +55,7 @@ TEST(IllnessCommand, JsonHoldsTheBasicTextAndTheOrderWeakestFirst) {
     EXPECT_EQ(j["memo"][8], "○五行エネルギーの最弱は、木性です。");
 }
 
-TEST(SpecialStarsCommand, BadInputStopsWithStatusTwo) {
+TEST(TokushuStarsCommand, BadInputStopsWithStatusTwo) {
     int status = -1;
     cli("methods special-stars --date 2000/02/30 --slot 07:00-09:00 --sex 女", &status);
     EXPECT_EQ(status, 2);

@@ -1,4 +1,4 @@
-#include "methods/special_stars.h"
+#include "methods/tokushu_stars.h"
 
 #include <algorithm>
 #include <array>
@@ -161,7 +161,7 @@ constexpr StarRule kRules[] = {
     {19, kTable19, Key::DayStem, Target::Branch, kDayOnly},
 };
 
-int keyValue(const SpecialStarChart& c, Key key) {
+int keyValue(const TokushuStarChart& c, Key key) {
     switch (key) {
         case Key::DayStem:
             return c.dayStem;
@@ -173,7 +173,7 @@ int keyValue(const SpecialStarChart& c, Key key) {
     return 0;
 }
 
-int targetValue(const SpecialStarChart& c, StarPillar pillar, Target target) {
+int targetValue(const TokushuStarChart& c, StarPillar pillar, Target target) {
     const bool stem = target == Target::Stem;
     switch (pillar) {
         case StarPillar::Hour:
@@ -194,8 +194,8 @@ constexpr StarPillar kGridOrder[] = {StarPillar::Hour, StarPillar::Day, StarPill
 
 }  // namespace
 
-std::string_view specialStarText(int star) {
-    return star >= 1 && star <= kSpecialStarCount ? kCatalogue[static_cast<std::size_t>(star)]
+std::string_view tokushuStarText(int star) {
+    return star >= 1 && star <= kTokushuStarCount ? kCatalogue[static_cast<std::size_t>(star)]
                                                   : std::string_view{};
 }
 
@@ -213,8 +213,8 @@ std::string_view starPillarLabel(StarPillar pillar) {
     return {};
 }
 
-SpecialStarChart specialStarChartOf(const Tmandata& chart) {
-    SpecialStarChart c;
+TokushuStarChart tokushuStarChartOf(const Tmandata& chart) {
+    TokushuStarChart c;
     c.dayStem = chart.dayPillar.stem;
     c.monthStem = chart.monthPillar.stem;
     c.hourStem = chart.hourPillar.stem;
@@ -225,7 +225,7 @@ SpecialStarChart specialStarChartOf(const Tmandata& chart) {
     return c;
 }
 
-const std::vector<int>& SpecialStars::of(StarPillar pillar) const {
+const std::vector<int>& TokushuStars::of(StarPillar pillar) const {
     switch (pillar) {
         case StarPillar::Hour:
             return hour;
@@ -239,12 +239,12 @@ const std::vector<int>& SpecialStars::of(StarPillar pillar) const {
     return year;
 }
 
-std::vector<int>& SpecialStars::of(StarPillar pillar) {
+std::vector<int>& TokushuStars::of(StarPillar pillar) {
     return const_cast<std::vector<int>&>(std::as_const(*this).of(pillar));
 }
 
-SpecialStars detectSpecialStars(const SpecialStarChart& chart) {
-    SpecialStars stars;
+TokushuStars detectTokushuStars(const TokushuStarChart& chart) {
+    TokushuStars stars;
     for (const StarRule& rule : kRules) {
         const int key = keyValue(chart, rule.key);
         if (key == 0) continue;
@@ -262,16 +262,16 @@ SpecialStars detectSpecialStars(const SpecialStarChart& chart) {
     return stars;
 }
 
-SpecialStars detectSpecialStars(const Tmandata& chart) {
-    return detectSpecialStars(specialStarChartOf(chart));
+TokushuStars detectTokushuStars(const Tmandata& chart) {
+    return detectTokushuStars(tokushuStarChartOf(chart));
 }
 
-std::vector<SpecialStarRow> specialStarRows(const SpecialStars& stars) {
-    std::vector<SpecialStarRow> rows;
+std::vector<TokushuStarRow> tokushuStarRows(const TokushuStars& stars) {
+    std::vector<TokushuStarRow> rows;
     for (StarPillar pillar : kGridOrder) {
         for (int star : stars.of(pillar)) {
             if (star == 0) continue;
-            rows.push_back({starPillarLabel(pillar), star, specialStarText(star)});
+            rows.push_back({starPillarLabel(pillar), star, tokushuStarText(star)});
         }
     }
     return rows;

@@ -1,4 +1,4 @@
-#include "methods/ui/special_stars_window.h"
+#include "methods/ui/tokushu_stars_window.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -12,7 +12,7 @@
 #include "core/notifier.h"
 #include "core/ui/qt_text.h"
 #include "core/ui/window_parts.h"
-#include "methods/special_stars.h"
+#include "methods/tokushu_stars.h"
 
 namespace suimei {
 
@@ -23,7 +23,7 @@ Ttokufrm::Ttokufrm(const Tmandata& chart, std::function<bool()> openDocumentPrin
       openDocumentPrint_(std::move(openDocumentPrint)),
       notifier_(notifier) {
     setObjectName(QStringLiteral("Ttokufrm"));
-    setWindowTitle(qs(kSpecialStarsCaption));
+    setWindowTitle(qs(kTokushuStarsCaption));
     auto* layout = new QVBoxLayout(this);
 
     auto* hint = new QLabel(
@@ -33,7 +33,7 @@ Ttokufrm::Ttokufrm(const Tmandata& chart, std::function<bool()> openDocumentPrin
     hint->setWordWrap(true);
     layout->addWidget(hint);
 
-    grid_ = new QTableWidget(kSpecialStarGridRows, 2, this);
+    grid_ = new QTableWidget(kTokushuStarGridRows, 2, this);
     grid_->setObjectName(QStringLiteral("SG1"));
     grid_->setHorizontalHeaderLabels(
         {QStringLiteral("柱の位置"), QStringLiteral("特殊星とその意味")});
@@ -59,12 +59,12 @@ Ttokufrm::Ttokufrm(const Tmandata& chart, std::function<bool()> openDocumentPrin
 }
 
 void Ttokufrm::showStars() {
-    const std::vector<SpecialStarRow> rows = specialStarRows(detectSpecialStars(chart_));
+    const std::vector<TokushuStarRow> rows = tokushuStarRows(detectTokushuStars(chart_));
     grid_->clearContents();
     // No chart reaches the 30 rows; a longer list would still be shown whole.
-    grid_->setRowCount(std::max(kSpecialStarGridRows, static_cast<int>(rows.size())));
+    grid_->setRowCount(std::max(kTokushuStarGridRows, static_cast<int>(rows.size())));
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
-        const SpecialStarRow& row = rows[static_cast<std::size_t>(r)];
+        const TokushuStarRow& row = rows[static_cast<std::size_t>(r)];
         grid_->setItem(r, 0, new QTableWidgetItem(qs(row.pillar)));
         grid_->setItem(r, 1, new QTableWidgetItem(qs(row.text)));
     }

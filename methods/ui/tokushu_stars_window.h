@@ -1,5 +1,5 @@
 #pragma once
-// Ttokufrm, "特殊星の鑑定": the special stars that each pillar of the current chart carries, one
+// Ttokufrm, "特殊星の鑑定": the 特殊星 that each pillar of the current chart carries, one
 // grid row per star (pillar, star and meaning), hour pillar first. The stars are found afresh
 // each time the window is shown.
 
@@ -14,7 +14,7 @@ namespace suimei {
 class Notifier;
 class Tmandata;
 
-inline constexpr char kSpecialStarsCaption[] = "特殊星の鑑定";
+inline constexpr char kTokushuStarsCaption[] = "特殊星の鑑定";
 // When the appraisal-document print window is not part of this program.
 inline constexpr char kNoDocumentPrintText[] = "鑑定書印刷の画面が用意されていません。";
 
