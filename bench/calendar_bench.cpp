@@ -7,24 +7,12 @@
 #include "app/appraisal.h"
 #include "app/calendar_documents.h"
 #include "app/settings.h"
+#include "bench/sample_run.h"
 
 namespace {
 
 suimei::AppraisalRunner& runner() {
-    static const suimei::AppPaths paths(SUIMEI_APP_DIR);
-    static suimei::AppraisalRunner r{paths};
-    static bool done = false;
-    if (!done) {
-        suimei::AppraisalInput in;
-        in.dateText = "1984/02/10";
-        in.timeSlotText = "07:00-09:00";
-        in.sexText = "男";
-        in.today = {2026, 1, 1};
-        suimei::RecordingNotifier notes;
-        r.run(in, notes);
-        done = true;
-    }
-    return r;
+    return suimei::bench::sampleRunner();
 }
 
 void FortuneCalendar(benchmark::State& state) {

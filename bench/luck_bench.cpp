@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "app/appraisal.h"
+#include "bench/sample_run.h"
 #include "chart/life_graph.h"
 #include "chart/luck.h"
 #include "chart/mandata.h"
@@ -12,19 +13,7 @@
 namespace {
 
 const suimei::Tmandata& sampleChart() {
-    static suimei::AppraisalRunner runner{suimei::AppPaths(SUIMEI_APP_DIR)};
-    static bool done = false;
-    if (!done) {
-        suimei::AppraisalInput in;
-        in.dateText = "1984/02/10";
-        in.timeSlotText = "07:00-09:00";
-        in.sexText = "男";
-        in.today = {2026, 1, 1};
-        suimei::RecordingNotifier notes;
-        runner.run(in, notes);
-        done = true;
-    }
-    return runner.chart();
+    return suimei::bench::sampleRunner().chart();
 }
 
 void AgeButtonColumns(benchmark::State& state) {

@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "app/appraisal.h"
+#include "bench/sample_run.h"
 #include "chart/mandata.h"
 #include "print/chart_document.h"
 #include "print/cover_document.h"
@@ -15,25 +16,11 @@
 namespace {
 
 const suimei::AppPaths& paths() {
-    static const suimei::AppPaths p(SUIMEI_APP_DIR);
-    return p;
+    return suimei::bench::samplePaths();
 }
 
 suimei::AppraisalRunner& runner() {
-    static suimei::AppraisalRunner r{paths()};
-    static bool done = false;
-    if (!done) {
-        suimei::AppraisalInput in;
-        in.name = "山田 太郎";
-        in.dateText = "1984/02/10";
-        in.timeSlotText = "07:00-09:00";
-        in.sexText = "男";
-        in.today = {2026, 1, 1};
-        suimei::RecordingNotifier notes;
-        r.run(in, notes);
-        done = true;
-    }
-    return r;
+    return suimei::bench::sampleRunner();
 }
 
 void ChartDocument(benchmark::State& state) {
