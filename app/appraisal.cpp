@@ -73,6 +73,7 @@ AppraisalInput makeAppraisalInput(const Settings& settings, bool southernInFile,
     input.astronomicalCalendar = settings.astronomicalCalendar;
     input.pictures = settings.pictures;
     input.summerTimeCorrection = settings.summerTimeCorrection;
+    input.astronomy = settings.preciseAstronomy ? Astronomy::Precise : Astronomy::Described;
     input.southernInFile = southernInFile;
     input.today = today;
     return input;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/settings.h"
+#include "calendar/astronomy.h"
 #include "core/app_paths.h"
 #include "core/notifier.h"
 
@@ -38,6 +39,8 @@ struct AppraisalInput {
     // A birth whose clock time falls in the summer time of 1948-1951 is worked from one hour
     // earlier. Off: the clock time is taken as standard time.
     bool summerTimeCorrection = false;
+    // The astronomy of the pillars, the entries and the solar-term table.
+    Astronomy astronomy = Astronomy::Described;
     CivilDate today;  // the run never reads the clock
 };
 

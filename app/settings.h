@@ -77,6 +77,8 @@ struct Settings {
     // Births whose clock time falls in the summer time of 1948-1951 are worked from one hour
     // earlier.
     bool summerTimeCorrection = false;
+    // 高精度天文計算: the pillars and the solar-term table from the precise astronomy.
+    bool preciseAstronomy = false;
     friend bool operator==(const Settings&, const Settings&) = default;
 };
 
