@@ -181,10 +181,28 @@ OldCalendarDate oldCalendarDate(int year, int month, int day, const TaiwanTable*
 
 TQrekiMod::TQrekiMod() : mansion27_(kMansion27Table), mansion28_(kMansion28Table) {}
 
+const OldCalendarDate& TQrekiMod::japaneseConversion(int year, int month, int day) {
+    // A batch of clients meets the same years again and again; a conversion costs dozens of lunar
+    // and solar positions, a lookup none. Each day is converted exactly as on its own, so the
+    // result never depends on which dates were asked for before.
+    constexpr std::size_t kMaxYears = 512;
+    auto it = conversions_.find(year);
+    if (it == conversions_.end()) {
+        if (conversions_.size() >= kMaxYears) conversions_.clear();
+        it = conversions_.emplace(year, std::make_unique<YearConversions>()).first;
+    }
+    std::optional<OldCalendarDate>& slot =
+        (*it->second)[static_cast<std::size_t>(31 * (month - 1) + day - 1)];
+    if (!slot) slot = oldCalendarDate(year, month, day);
+    return *slot;
+}
+
 OldCalendarDate TQrekiMod::convertToOldCalendar(int year, int month, int day,
                                                 OldCalendarVariant variant) {
-    OldCalendarDate date = oldCalendarDate(
-        year, month, day, variant == OldCalendarVariant::Taiwan ? &taiwan_ : nullptr);
+    if (!isConvertibleDate(year, month, day)) return {};
+    OldCalendarDate date = variant == OldCalendarVariant::Taiwan
+                               ? oldCalendarDate(year, month, day, &taiwan_)
+                               : japaneseConversion(year, month, day);
     if (date.leapFlag == 0) return date;
     if (termsYear_ != year) {
         fillSolarTermTable(year, terms_);

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <unordered_map>
 
 #include "calendar/types.h"
 
@@ -82,7 +83,16 @@ int monthTermLongitude(int month) {
 
 MonthEntry findMonthEntry(int year, int month) {
     if (month < 1 || month > 12) return {};
-    return findLongitudeEntry(year, month, monthTermLongitude(month));
+    // Every birth asks for the entries of three months; a batch asks for the same months again
+    // and again. The search is a pure function of the month, so it is done once per thread.
+    constexpr std::size_t kMaxMonths = 1 << 14;
+    thread_local std::unordered_map<long long, MonthEntry> found;
+    const long long key = static_cast<long long>(year) * 16 + month;
+    if (const auto it = found.find(key); it != found.end()) return it->second;
+    if (found.size() >= kMaxMonths) found.clear();
+    const MonthEntry entry = findLongitudeEntry(year, month, monthTermLongitude(month));
+    found.emplace(key, entry);
+    return entry;
 }
 
 MonthEntry findLongitudeEntry(int year, int month, double longitude) {

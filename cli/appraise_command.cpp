@@ -1,7 +1,12 @@
 // suimei-cli appraise and batch: the whole appraisal run from the shell.
 
 #include <algorithm>
+#include <atomic>
+#include <condition_variable>
 #include <cstdio>
+#include <memory>
+#include <mutex>
+#include <thread>
 
 #include "app/appraisal.h"
 #include "app/client_table.h"
@@ -18,14 +23,24 @@ namespace suimei::cli {
 
 namespace {
 
-nlohmann::json runJson(const AppraisalRunner& runner) {
-    nlohmann::json j = chartJson(runner.chart());
-    j["solarFacts"] = solarFactsJson(runner.solarFacts());
-    j["oldCalendar"] = oldCalendarJson(runner.oldCalendarDate());
-    j["display"] = displayJson(runner.display());
-    j["summerTime"] = {{"inPeriod", runner.display().bornInSummerTime},
-                       {"corrected", runner.display().summerTimeCorrected}};
-    return j;
+// The whole run as one JSON object, followed by a line end. `extra` writes further members into
+// the object before it is closed.
+template <typename Extra>
+void writeRunJson(std::string& out, const AppraisalRunner& runner, Extra extra) {
+    JsonWriter w(out);
+    w.beginObject();
+    chartMembers(w, runner.chart());
+    solarFacts(w.key("solarFacts"), runner.solarFacts());
+    oldCalendar(w.key("oldCalendar"), runner.oldCalendarDate());
+    display(w.key("display"), runner.display());
+    w.key("summerTime");
+    w.beginObject();
+    w.member("inPeriod", runner.display().bornInSummerTime);
+    w.member("corrected", runner.display().summerTimeCorrected);
+    w.endObject();
+    extra(w);
+    w.endObject();
+    out += '\n';
 }
 
 // Display columns of UTF-8 text: East Asian characters take two.
@@ -101,18 +116,171 @@ int runAppraise(const Args& args) {
     AppraisalRunner runner(AppPaths::fromEnvironment());
     if (!runClient(args, runner, "appraise")) return 2;
     if (args.has("json")) {
-        std::printf("%s\n", runJson(runner).dump().c_str());
+        std::string out;
+        writeRunJson(out, runner, [](JsonWriter&) {});
+        std::fwrite(out.data(), 1, out.size(), stdout);
     } else {
         printChart(runner);
     }
     return 0;
 }
 
+// What the batch does with each client, the same in every worker.
+struct BatchOptions {
+    AppraisalInput settings;
+    bool json = false;
+    bool yes = false;
+};
+
+// One client of the file: appends its line (a result or an error) to `out`. Returns false for a
+// client that could not be appraised.
+bool appraiseRecord(const CsvRecord& rec, const BatchOptions& options, AppraisalRunner& runner,
+                    std::string& out) {
+    const int lineNo = rec.line;
+    auto fail = [&](const std::string& why) {
+        if (options.json) {
+            JsonWriter w(out);
+            w.beginObject();
+            w.member("error", why);
+            w.member("line", lineNo);
+            w.endObject();
+            out += '\n';
+        } else {
+            out += std::to_string(lineNo) + "行目: " + why + "\n";
+        }
+        return false;
+    };
+    if (!rec.problem.empty() || rec.items.size() < 4) return fail("読めない行です。" + rec.problem);
+    const std::vector<std::string>& items = rec.items;
+    // Nothing is guessed: a sex or time slot that is not one of the list is an error, not a
+    // woman or an unknown time.
+    if (items[3].empty()) return fail("性別がありません（男 か 女）。");
+    if (items[2].empty()) return fail("時刻がありません（わからない時は「不明の場合」）。");
+    if (const std::string why = clientValuesProblem(items[1], items[2], items[3]); !why.empty()) {
+        return fail(why + "。");
+    }
+    AppraisalInput in = options.settings;
+    in.name = items[0];
+    for (char& c : in.name) {
+        if (c == '\n') c = ' ';
+    }
+    in.dateText = items[1];
+    in.timeSlotText = items[2];
+    in.sexText = items[3];
+    RecordingNotifier notifier;
+    notifier.answer = options.yes;
+    if (runner.run(in, notifier) != AppraisalStatus::Completed) {
+        return fail(lastMessage(notifier));
+    }
+    if (options.json) {
+        writeRunJson(out, runner, [&](JsonWriter& w) { w.member("line", lineNo); });
+    } else {
+        const Tmandata& c = runner.chart();
+        const AppraisalDisplay& d = runner.display();
+        out += in.name + '\t' + d.normalizedDate + '\t' + pillarName(c.yearPillar.pillar()) +
+               pillarName(c.monthPillar.pillar()) + pillarName(c.dayPillar.pillar()) +
+               pillarName(c.hourPillar.pillar()) + '\t' + d.patternName + '\t' + d.strengthClass +
+               '\n';
+    }
+    return true;
+}
+
+// Appraises the records with `jobs` workers, each with its own runner, and writes their lines to
+// stdout in the order of the file: the output is the same for any number of workers. Workers
+// take blocks of records in turn and stay at most a few blocks ahead of the writer, so a large
+// file never waits in memory as text. Returns the number of clients that failed.
+int appraiseRecords(const std::vector<CsvRecord>& records, const BatchOptions& options,
+                    const TaiwanTable& taiwan, int jobs) {
+    constexpr std::size_t kBlock = 64;
+    const std::size_t blocks = (records.size() + kBlock - 1) / kBlock;
+    auto runBlock = [&](std::size_t b, AppraisalRunner& runner, std::string& out) {
+        int failed = 0;
+        const std::size_t end = std::min(records.size(), (b + 1) * kBlock);
+        for (std::size_t i = b * kBlock; i < end; ++i) {
+            if (!appraiseRecord(records[i], options, runner, out)) ++failed;
+        }
+        return failed;
+    };
+    auto makeRunner = [&] {
+        auto runner = std::make_unique<AppraisalRunner>(AppPaths::fromEnvironment());
+        runner->oldCalendar().setTaiwanTable(taiwan);
+        return runner;
+    };
+    int failed = 0;
+    if (jobs <= 1 || blocks <= 1) {
+        const auto runner = makeRunner();
+        std::string out;
+        for (std::size_t b = 0; b < blocks; ++b) {
+            out.clear();
+            failed += runBlock(b, *runner, out);
+            std::fwrite(out.data(), 1, out.size(), stdout);
+        }
+        return failed;
+    }
+
+    const std::size_t window = 4 * static_cast<std::size_t>(jobs);
+    std::vector<std::string> texts(blocks);
+    std::vector<char> done(blocks, 0);
+    std::size_t nextBlock = 0;  // the next block a worker takes
+    std::size_t written = 0;    // blocks written so far
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::atomic<int> failures{0};
+    auto work = [&] {
+        const auto runner = makeRunner();
+        for (;;) {
+            std::size_t b = 0;
+            {
+                std::unique_lock lock(mutex);
+                changed.wait(lock,
+                             [&] { return nextBlock >= blocks || nextBlock < written + window; });
+                if (nextBlock >= blocks) return;
+                b = nextBlock++;
+            }
+            std::string out;
+            failures += runBlock(b, *runner, out);
+            {
+                std::lock_guard lock(mutex);
+                texts[b] = std::move(out);
+                done[b] = 1;
+            }
+            changed.notify_all();
+        }
+    };
+    std::vector<std::thread> workers;
+    for (int j = 0; j < jobs; ++j) workers.emplace_back(work);
+    while (written < blocks) {
+        std::string out;
+        {
+            std::unique_lock lock(mutex);
+            changed.wait(lock, [&] { return done[written] != 0; });
+            out = std::move(texts[written]);
+        }
+        std::fwrite(out.data(), 1, out.size(), stdout);
+        {
+            std::lock_guard lock(mutex);
+            ++written;
+        }
+        changed.notify_all();
+    }
+    for (auto& t : workers) t.join();
+    return failures;
+}
+
+int defaultJobs() {
+    const unsigned n = std::thread::hardware_concurrency();
+    return n == 0 ? 1 : static_cast<int>(std::min(n, 64u));
+}
+
 int runBatch(const Args& args) {
     std::vector<std::string> known = settingOptionNames();
-    known.insert(known.end(), {"csv", "json"});
+    known.insert(known.end(), {"csv", "json", "jobs"});
     args.allowOnly(known);
-    const AppraisalInput settings = settingsFrom(args);
+    BatchOptions options;
+    options.settings = settingsFrom(args);
+    options.json = args.has("json");
+    options.yes = args.has("yes");
+    const int jobs = args.intValue("jobs", defaultJobs(), 1, 256);
     const std::string path = args.require("csv");
     if (const std::string why = csvPathProblem(path, {}, true); !why.empty()) {
         std::fprintf(stderr, "suimei-cli batch: %s\n", why.c_str());
@@ -123,75 +291,18 @@ int runBatch(const Args& args) {
         std::fprintf(stderr, "suimei-cli batch: cannot read %s\n", path.c_str());
         return 2;
     }
-    AppraisalRunner runner(AppPaths::fromEnvironment());
-    RecordingNotifier quiet;
-    quiet.answer = args.has("yes");
-    if (settings.taiwanOldCalendar) {
+    TaiwanTable taiwan;
+    if (options.settings.taiwanOldCalendar) {
+        AppraisalRunner runner(AppPaths::fromEnvironment());
+        RecordingNotifier quiet;
+        quiet.answer = options.yes;
         runner.loadTaiwanFile(quiet);
         // A missing file or unreadable lines are told once, before the clients.
         for (const auto& n : quiet.notices) std::fprintf(stderr, "%s\n", n.text.c_str());
+        taiwan = runner.oldCalendar().taiwanTable();
     }
-    const bool json = args.has("json");
-    int failed = 0;
-    for (const CsvRecord& rec : readCsvRecords(*bytes)) {
-        const int lineNo = rec.line;
-        auto fail = [&](const std::string& why) {
-            ++failed;
-            if (json) {
-                std::printf("%s\n",
-                            nlohmann::json{{"line", lineNo}, {"error", why}}.dump().c_str());
-            } else {
-                std::printf("%d行目: %s\n", lineNo, why.c_str());
-            }
-        };
-        if (!rec.problem.empty() || rec.items.size() < 4) {
-            fail("読めない行です。" + rec.problem);
-            continue;
-        }
-        const std::vector<std::string>& items = rec.items;
-        // Nothing is guessed: a sex or time slot that is not one of the list is an error, not a
-        // woman or an unknown time.
-        if (items[3].empty()) {
-            fail("性別がありません（男 か 女）。");
-            continue;
-        }
-        if (items[2].empty()) {
-            fail("時刻がありません（わからない時は「不明の場合」）。");
-            continue;
-        }
-        if (const std::string why = clientValuesProblem(items[1], items[2], items[3]);
-            !why.empty()) {
-            fail(why + "。");
-            continue;
-        }
-        AppraisalInput in = settings;
-        in.name = items[0];
-        for (char& c : in.name) {
-            if (c == '\n') c = ' ';
-        }
-        in.dateText = items[1];
-        in.timeSlotText = items[2];
-        in.sexText = items[3];
-        RecordingNotifier notifier;
-        notifier.answer = args.has("yes");
-        if (runner.run(in, notifier) != AppraisalStatus::Completed) {
-            fail(lastMessage(notifier));
-            continue;
-        }
-        if (json) {
-            nlohmann::json j = runJson(runner);
-            j["line"] = lineNo;
-            std::printf("%s\n", j.dump().c_str());
-        } else {
-            const AppraisalDisplay& d = runner.display();
-            std::printf("%s\t%s\t%s%s%s%s\t%s\t%s\n", in.name.c_str(), d.normalizedDate.c_str(),
-                        pillarName(runner.chart().yearPillar.pillar()).c_str(),
-                        pillarName(runner.chart().monthPillar.pillar()).c_str(),
-                        pillarName(runner.chart().dayPillar.pillar()).c_str(),
-                        pillarName(runner.chart().hourPillar.pillar()).c_str(),
-                        d.patternName.c_str(), d.strengthClass.c_str());
-        }
-    }
+    const int failed = appraiseRecords(readCsvRecords(*bytes), options, taiwan, jobs);
+    std::fflush(stdout);
     return failed == 0 ? 0 : 1;
 }
 
@@ -204,7 +315,9 @@ std::string batchHelp() {
            "                          with BOM): \"name\",\"yyyy/mm/dd\",\"PERIOD\",\"男|女\"\n"
            "                          one line per client; a client whose time slot or sex is\n"
            "                          not one of the list gets an error line, not a guess\n"
-           "  --json                  one JSON object per client\n" +
+           "  --json                  one JSON object per client\n"
+           "  --jobs N                clients appraised N at a time (default: one per core);\n"
+           "                          the output is the same, in the order of the file\n" +
            schoolOptionsHelp();
 }
 
@@ -217,9 +330,10 @@ const CommandRegistrar appraiseRegistrar({"appraise",
                                           &appraiseHelp});
 const CommandRegistrar batchRegistrar(
     {"batch",
-     "batch --csv FILE [--json] (same settings options as appraise)",
+     "batch --csv FILE [--json] [--jobs N] (same settings options as appraise)",
      {"json", "south", "yes"},
-     {"csv", "hidden-stem-school", "stage-school", "qreki-base", "calendar", "today"},
+     {"csv", "jobs", "hidden-stem-school", "stage-school", "qreki-base", "calendar", "summer-time",
+      "today"},
      &runBatch,
      &batchHelp});
 

@@ -4,226 +4,257 @@ namespace suimei::cli {
 
 namespace {
 
-using nlohmann::json;
-
-// Slots 1..N of a 1-based array as a JSON array (index 0 is unused in the chart's arrays).
-template <typename A>
-json fromOne(const A& a) {
-    json out = json::array();
-    for (std::size_t i = 1; i < a.size(); ++i) out.push_back(a[i]);
-    return out;
-}
-
-template <typename A>
-json fromZero(const A& a) {
-    json out = json::array();
-    for (const auto& v : a) out.push_back(v);
-    return out;
-}
-
-json countsJson(const auto& relation) {
-    return {{"counts", fromOne(relation.counts)}, {"present", relation.present}};
+void counts(JsonWriter& w, std::string_view name, const auto& relation) {
+    w.key(name);
+    w.beginObject();
+    w.key("counts");
+    w.array(relation.counts, 1);
+    w.member("present", relation.present);
+    w.endObject();
 }
 
 }  // namespace
 
-json pillarBlockJson(const PillarBlock& b) {
-    return {{"stem", b.stem},
-            {"branch", b.branch},
-            {"name", pillarName(b.pillar())},
-            {"activeHidden", b.activeHidden},
-            {"activeHiddenSlot", b.activeHiddenSlot},
-            {"hiddenStems", fromOne(b.hiddenStems)},
-            {"hiddenTenGods", fromOne(b.hiddenTenGods)},
-            {"stemTenGod", b.stemTenGod},
-            {"activeHiddenTenGod", b.activeHiddenTenGod},
-            {"hiddenCount", b.hiddenCount},
-            {"ownStage", b.ownStage},
-            {"dayMasterStage", b.dayMasterStage}};
+void pillarBlock(JsonWriter& w, const PillarBlock& b) {
+    w.beginObject();
+    w.member("stem", b.stem);
+    w.member("branch", b.branch);
+    w.member("name", pillarName(b.pillar()));
+    w.member("activeHidden", b.activeHidden);
+    w.member("activeHiddenSlot", b.activeHiddenSlot);
+    w.key("hiddenStems");
+    w.array(b.hiddenStems, 1);
+    w.key("hiddenTenGods");
+    w.array(b.hiddenTenGods, 1);
+    w.member("stemTenGod", b.stemTenGod);
+    w.member("activeHiddenTenGod", b.activeHiddenTenGod);
+    w.member("hiddenCount", b.hiddenCount);
+    w.member("ownStage", b.ownStage);
+    w.member("dayMasterStage", b.dayMasterStage);
+    w.endObject();
 }
 
-json chartJson(const Tmandata& c) {
-    json ranked = json::array();
+void chartMembers(JsonWriter& w, const Tmandata& c) {
+    w.member("nameText", c.nameText);
+    w.member("birthDateText", c.birthDateText);
+    w.member("sex", std::string(1, c.sex ? c.sex : '-'));
+    w.member("age", c.age);
+    w.member("birthTimeText", c.birthTimeText);
+    w.member("birthTimeIndex", c.birthTimeIndex);
+    w.member("birthYear", c.birthYear);
+    w.member("birthMonth", c.birthMonth);
+    w.member("birthDay", c.birthDay);
+    w.member("monthDayCode", c.monthDayCode);
+    w.member("birthHour", c.birthHour);
+    w.member("birthMinute", c.birthMinute);
+    w.member("beforeEntry", c.beforeEntry);
+    w.key("pillars");
+    w.beginObject();
+    pillarBlock(w.key("year"), c.yearPillar);
+    pillarBlock(w.key("month"), c.monthPillar);
+    pillarBlock(w.key("day"), c.dayPillar);
+    pillarBlock(w.key("hour"), c.hourPillar);
+    w.endObject();
+    w.member("dayKanshi", c.dayKanshi);
+    w.member("monthKanshi", c.monthKanshi);
+    w.member("yearKanshi", c.yearKanshi);
+    w.member("mansionNumber", c.mansionNumber);
+    w.member("mansionIndex", c.mansionIndex);
+    w.member("yearStar", c.yearStar);
+    w.member("monthStar", c.monthStar);
+    w.member("starValue1", c.starValue1);
+    w.member("starValue2", c.starValue2);
+    w.member("priorYear", c.priorYear);
+    w.member("priorMonth", c.priorMonth);
+    w.member("priorDay", c.priorDay);
+    w.member("priorYearStem", c.priorYearStem);
+    w.member("priorYearBranch", c.priorYearBranch);
+    w.member("priorMonthStem", c.priorMonthStem);
+    w.member("priorMonthBranch", c.priorMonthBranch);
+    w.member("priorDayStem", c.priorDayStem);
+    w.member("priorDayBranch", c.priorDayBranch);
+    w.member("lifePalace", c.lifePalace);
+    w.member("seasonLabel", c.seasonLabel);
+    w.member("monthCommandScore", c.monthCommandScore);
+    w.member("relationScore", c.relationScore);
+    w.member("stageScore", c.stageScore);
+    w.member("strengthTotal", c.strengthTotal);
+    w.member("dayOpposite", c.dayOpposite);
+    w.member("voidFirst", c.voidFirst);
+    w.member("voidSecond", c.voidSecond);
+    w.member("luckDirection", c.luckDirection);
+    w.member("luckStartAge", c.luckStartAge);
+    w.key("luckAges");
+    w.array(c.luckAges, 1);
+    w.key("luckStems");
+    w.array(c.luckStems, 1);
+    w.key("luckBranches");
+    w.array(c.luckBranches, 1);
+    w.key("luckTenGods");
+    w.array(c.luckTenGods, 1);
+    w.key("luckStages");
+    w.array(c.luckStages, 1);
+    w.key("annualStems");
+    w.array(c.annualStems);
+    w.key("annualBranches");
+    w.array(c.annualBranches);
+    w.key("annualTenGods");
+    w.array(c.annualTenGods);
+    w.key("annualStages");
+    w.array(c.annualStages);
+    w.member("termDepth", static_cast<double>(c.termDepth));
+    w.member("patternName", c.patternName);
+    w.member("usefulStem", c.usefulStem);
+    w.member("climateStem", c.climateStem);
+    w.member("climateElements", c.climateElements);
+    w.member("favourableElements", c.favourableElements);
+    w.member("unfavourableElements", c.unfavourableElements);
+    w.member("favourable1", c.favourable1);
+    w.member("favourable2", c.favourable2);
+    w.member("favourable3", c.favourable3);
+    w.member("unfavourable1", c.unfavourable1);
+    w.member("unfavourable2", c.unfavourable2);
+    w.member("unfavourable3", c.unfavourable3);
+    w.member("hourHurt", c.hourHurt);
+    w.member("dayHurt", c.dayHurt);
+    w.member("monthHurt", c.monthHurt);
+    w.member("yearHurt", c.yearHurt);
+    counts(w, "stemCombination", c.stemCombination);
+    counts(w, "threeCombination", c.threeCombination);
+    counts(w, "directionalCombination", c.directionalCombination);
+    counts(w, "branchPairCombination", c.branchPairCombination);
+    counts(w, "branchClash", c.branchClash);
+    counts(w, "threePunishment", c.threePunishment);
+    counts(w, "selfPunishment", c.selfPunishment);
+    w.member("dayMasterPoints", c.dayMasterPoints);
+    w.member("yearPoints", c.yearPoints);
+    w.member("monthPoints", c.monthPoints);
+    w.member("dayPoints", c.dayPoints);
+    w.member("hourPoints", c.hourPoints);
+    w.key("elementStemCount");
+    w.array(c.elementStemCount, 1);
+    w.key("elementBranchTally");
+    w.array(c.elementBranchTally, 1);
+    w.key("elementPoints");
+    w.array(c.elementPoints, 1);
+    w.key("elementRank");
+    w.array(c.elementRank, 1);
+    w.key("rankedElements");
+    w.beginArray();
     for (std::size_t i = 1; i < c.rankedElements.size(); ++i) {
-        ranked.push_back(
-            {{"element", c.rankedElements[i].element}, {"points", c.rankedElements[i].points}});
+        w.beginObject();
+        w.member("element", c.rankedElements[i].element);
+        w.member("points", c.rankedElements[i].points);
+        w.endObject();
     }
-    json j = {
-        {"nameText", c.nameText},
-        {"birthDateText", c.birthDateText},
-        {"sex", std::string(1, c.sex ? c.sex : '-')},
-        {"age", c.age},
-        {"birthTimeText", c.birthTimeText},
-        {"birthTimeIndex", c.birthTimeIndex},
-        {"birthYear", c.birthYear},
-        {"birthMonth", c.birthMonth},
-        {"birthDay", c.birthDay},
-        {"monthDayCode", c.monthDayCode},
-        {"birthHour", c.birthHour},
-        {"birthMinute", c.birthMinute},
-        {"beforeEntry", c.beforeEntry},
-        {"pillars",
-         {{"year", pillarBlockJson(c.yearPillar)},
-          {"month", pillarBlockJson(c.monthPillar)},
-          {"day", pillarBlockJson(c.dayPillar)},
-          {"hour", pillarBlockJson(c.hourPillar)}}},
-        {"dayKanshi", c.dayKanshi},
-        {"monthKanshi", c.monthKanshi},
-        {"yearKanshi", c.yearKanshi},
-        {"mansionNumber", c.mansionNumber},
-        {"mansionIndex", c.mansionIndex},
-        {"yearStar", c.yearStar},
-        {"monthStar", c.monthStar},
-        {"starValue1", c.starValue1},
-        {"starValue2", c.starValue2},
-        {"priorYear", c.priorYear},
-        {"priorMonth", c.priorMonth},
-        {"priorDay", c.priorDay},
-        {"priorYearStem", c.priorYearStem},
-        {"priorYearBranch", c.priorYearBranch},
-        {"priorMonthStem", c.priorMonthStem},
-        {"priorMonthBranch", c.priorMonthBranch},
-        {"priorDayStem", c.priorDayStem},
-        {"priorDayBranch", c.priorDayBranch},
-        {"lifePalace", c.lifePalace},
-        {"seasonLabel", c.seasonLabel},
-        {"monthCommandScore", c.monthCommandScore},
-        {"relationScore", c.relationScore},
-        {"stageScore", c.stageScore},
-        {"strengthTotal", c.strengthTotal},
-        {"dayOpposite", c.dayOpposite},
-        {"voidFirst", c.voidFirst},
-        {"voidSecond", c.voidSecond},
-        {"luckDirection", c.luckDirection},
-        {"luckStartAge", c.luckStartAge},
-        {"luckAges", fromOne(c.luckAges)},
-        {"luckStems", fromOne(c.luckStems)},
-        {"luckBranches", fromOne(c.luckBranches)},
-        {"luckTenGods", fromOne(c.luckTenGods)},
-        {"luckStages", fromOne(c.luckStages)},
-        {"annualStems", fromZero(c.annualStems)},
-        {"annualBranches", fromZero(c.annualBranches)},
-        {"annualTenGods", fromZero(c.annualTenGods)},
-        {"annualStages", fromZero(c.annualStages)},
-        {"termDepth", static_cast<double>(c.termDepth)},
-        {"patternName", c.patternName},
-        {"usefulStem", c.usefulStem},
-        {"climateStem", c.climateStem},
-        {"climateElements", c.climateElements},
-        {"favourableElements", c.favourableElements},
-        {"unfavourableElements", c.unfavourableElements},
-        {"favourable1", c.favourable1},
-        {"favourable2", c.favourable2},
-        {"favourable3", c.favourable3},
-        {"unfavourable1", c.unfavourable1},
-        {"unfavourable2", c.unfavourable2},
-        {"unfavourable3", c.unfavourable3},
-        {"hourHurt", c.hourHurt},
-        {"dayHurt", c.dayHurt},
-        {"monthHurt", c.monthHurt},
-        {"yearHurt", c.yearHurt},
-        {"stemCombination", countsJson(c.stemCombination)},
-        {"threeCombination", countsJson(c.threeCombination)},
-        {"directionalCombination", countsJson(c.directionalCombination)},
-        {"branchPairCombination", countsJson(c.branchPairCombination)},
-        {"branchClash", countsJson(c.branchClash)},
-        {"threePunishment", countsJson(c.threePunishment)},
-        {"selfPunishment", countsJson(c.selfPunishment)},
-        {"dayMasterPoints", c.dayMasterPoints},
-        {"yearPoints", c.yearPoints},
-        {"monthPoints", c.monthPoints},
-        {"dayPoints", c.dayPoints},
-        {"hourPoints", c.hourPoints},
-        {"elementStemCount", fromOne(c.elementStemCount)},
-        {"elementBranchTally", fromOne(c.elementBranchTally)},
-        {"elementPoints", fromOne(c.elementPoints)},
-        {"elementRank", fromOne(c.elementRank)},
-        {"rankedElements", ranked},
-    };
-    return j;
+    w.endArray();
 }
 
-json solarFactsJson(const SolarFacts& f) {
-    json j = {{"localYear", f.localYear},
-              {"localMonth", f.localMonth},
-              {"localDay", f.localDay},
-              {"localHour", f.localHour},
-              {"localMinute", f.localMinute},
-              {"sunLongitude", f.sunLongitude},
-              {"yearStem", f.yearStem},
-              {"yearBranch", f.yearBranch},
-              {"monthStem", f.monthStem},
-              {"monthBranch", f.monthBranch},
-              {"dayStem", f.dayStem},
-              {"dayBranch", f.dayBranch},
-              {"hourStem", f.hourStem},
-              {"hourBranch", f.hourBranch},
-              {"beforeEntry", f.beforeEntry},
-              {"prevEntryDay", f.prevEntryDay},
-              {"prevEntryHour", f.prevEntryHour},
-              {"curEntryDay", f.curEntryDay},
-              {"curEntryHour", f.curEntryHour},
-              {"nextEntryDay", f.nextEntryDay},
-              {"nextEntryHour", f.nextEntryHour},
-              {"daysSinceEntry", f.daysSinceEntry},
-              {"daysToEntry", f.daysToEntry},
-              {"luckStartYears", f.luckStartYears},
-              {"luckStartMonths", f.luckStartMonths},
-              {"luckStartMonth", f.luckStartMonth},
-              {"luckStartAge", f.luckStartAge},
-              {"currentYear", f.currentYear},
-              {"countingAge", f.countingAge}};
-    j["entryDepthDays"] = f.entryDepthKnown ? json(f.entryDepthTenths / 10.0) : json(nullptr);
-    return j;
+void solarFacts(JsonWriter& w, const SolarFacts& f) {
+    w.beginObject();
+    w.member("localYear", f.localYear);
+    w.member("localMonth", f.localMonth);
+    w.member("localDay", f.localDay);
+    w.member("localHour", f.localHour);
+    w.member("localMinute", f.localMinute);
+    w.member("sunLongitude", f.sunLongitude);
+    w.member("yearStem", f.yearStem);
+    w.member("yearBranch", f.yearBranch);
+    w.member("monthStem", f.monthStem);
+    w.member("monthBranch", f.monthBranch);
+    w.member("dayStem", f.dayStem);
+    w.member("dayBranch", f.dayBranch);
+    w.member("hourStem", f.hourStem);
+    w.member("hourBranch", f.hourBranch);
+    w.member("beforeEntry", f.beforeEntry);
+    w.member("prevEntryDay", f.prevEntryDay);
+    w.member("prevEntryHour", f.prevEntryHour);
+    w.member("curEntryDay", f.curEntryDay);
+    w.member("curEntryHour", f.curEntryHour);
+    w.member("nextEntryDay", f.nextEntryDay);
+    w.member("nextEntryHour", f.nextEntryHour);
+    w.member("daysSinceEntry", f.daysSinceEntry);
+    w.member("daysToEntry", f.daysToEntry);
+    w.member("luckStartYears", f.luckStartYears);
+    w.member("luckStartMonths", f.luckStartMonths);
+    w.member("luckStartMonth", f.luckStartMonth);
+    w.member("luckStartAge", f.luckStartAge);
+    w.member("currentYear", f.currentYear);
+    w.member("countingAge", f.countingAge);
+    w.key("entryDepthDays");
+    if (f.entryDepthKnown) {
+        w.value(f.entryDepthTenths / 10.0);
+    } else {
+        w.null();
+    }
+    w.endObject();
 }
 
-json oldCalendarJson(const OldCalendarDate& d) {
-    return {{"lunarYear", d.lunarYear},       {"leapFlag", d.leapFlag},
-            {"lunarMonth", d.lunarMonth},     {"lunarDay", d.lunarDay},
-            {"rokuyoName", d.rokuyoName},     {"dayKanshiName", d.dayKanshiName},
-            {"moonAge", d.moonAge},           {"noonMoonAge", d.noonMoonAge},
-            {"illumination", d.illumination}, {"phaseIndex", d.phaseIndex},
-            {"mansion27", d.mansion27},       {"mansion28", d.mansion28}};
+void oldCalendar(JsonWriter& w, const OldCalendarDate& d) {
+    w.beginObject();
+    w.member("lunarYear", d.lunarYear);
+    w.member("leapFlag", d.leapFlag);
+    w.member("lunarMonth", d.lunarMonth);
+    w.member("lunarDay", d.lunarDay);
+    w.member("rokuyoName", d.rokuyoName);
+    w.member("dayKanshiName", d.dayKanshiName);
+    w.member("moonAge", d.moonAge);
+    w.member("noonMoonAge", d.noonMoonAge);
+    w.member("illumination", d.illumination);
+    w.member("phaseIndex", d.phaseIndex);
+    w.member("mansion27", d.mansion27);
+    w.member("mansion28", d.mansion28);
+    w.endObject();
 }
 
-json displayJson(const AppraisalDisplay& d) {
-    json columns = json::array();
+void display(JsonWriter& w, const AppraisalDisplay& d) {
+    w.beginObject();
+    w.member("normalizedDate", d.normalizedDate);
+    w.member("namePanel", d.namePanel);
+    w.member("ageLabel", d.ageLabel);
+    w.key("columns");
+    w.beginArray();
     for (const auto& c : d.columns) {
-        columns.push_back({{"stemText", c.stemText},
-                           {"branchText", c.branchText},
-                           {"hiddenText", c.hiddenText},
-                           {"hiddenTenGodText", c.hiddenTenGodText},
-                           {"stageText", c.stageText},
-                           {"mark", c.mark}});
+        w.beginObject();
+        w.member("stemText", c.stemText);
+        w.member("branchText", c.branchText);
+        w.key("hiddenText");
+        w.array(c.hiddenText);
+        w.key("hiddenTenGodText");
+        w.array(c.hiddenTenGodText);
+        w.member("stageText", c.stageText);
+        w.member("mark", c.mark);
+        w.endObject();
     }
-    return {{"normalizedDate", d.normalizedDate},
-            {"namePanel", d.namePanel},
-            {"ageLabel", d.ageLabel},
-            {"columns", columns},
-            {"luckDirectionText", d.luckDirectionText},
-            {"voidText", d.voidText},
-            {"lifePalaceText", d.lifePalaceText},
-            {"entryDaysText", d.entryDaysText},
-            {"luckStartText", d.luckStartText},
-            {"luckStartAgeText", d.luckStartAgeText},
-            {"mansionText", d.mansionText},
-            {"yearStarText", d.yearStarText},
-            {"monthStarText", d.monthStarText},
-            {"gauges",
-             {{"total", d.gaugeTotal},
-              {"monthCommand", d.gaugeMonthCommand},
-              {"elements", d.gaugeElements},
-              {"stages", d.gaugeStages}}},
-            {"strengthClass", d.strengthClass},
-            {"powerText", d.powerText},
-            {"pointsText", d.pointsText},
-            {"patternName", d.patternName},
-            {"climateText", d.climateText},
-            {"favourableText", d.favourableText},
-            {"unfavourableText", d.unfavourableText},
-            {"relationChecks", d.relationChecks},
-            {"hiddenSchoolLabel", d.hiddenSchoolLabel},
-            {"stageSchoolLabel", d.stageSchoolLabel}};
+    w.endArray();
+    w.member("luckDirectionText", d.luckDirectionText);
+    w.member("voidText", d.voidText);
+    w.member("lifePalaceText", d.lifePalaceText);
+    w.member("entryDaysText", d.entryDaysText);
+    w.member("luckStartText", d.luckStartText);
+    w.member("luckStartAgeText", d.luckStartAgeText);
+    w.member("mansionText", d.mansionText);
+    w.member("yearStarText", d.yearStarText);
+    w.member("monthStarText", d.monthStarText);
+    w.key("gauges");
+    w.beginObject();
+    w.member("total", d.gaugeTotal);
+    w.member("monthCommand", d.gaugeMonthCommand);
+    w.member("elements", d.gaugeElements);
+    w.member("stages", d.gaugeStages);
+    w.endObject();
+    w.member("strengthClass", d.strengthClass);
+    w.member("powerText", d.powerText);
+    w.member("pointsText", d.pointsText);
+    w.member("patternName", d.patternName);
+    w.member("climateText", d.climateText);
+    w.member("favourableText", d.favourableText);
+    w.member("unfavourableText", d.unfavourableText);
+    w.key("relationChecks");
+    w.array(d.relationChecks);
+    w.member("hiddenSchoolLabel", d.hiddenSchoolLabel);
+    w.member("stageSchoolLabel", d.stageSchoolLabel);
+    w.endObject();
 }
 
 }  // namespace suimei::cli

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
@@ -134,6 +136,61 @@ TEST(BatchCommand, OneLinePerClientAndBadClientsReported) {
     EXPECT_TRUE(rows[1].contains("error"));
     EXPECT_EQ(rows[2]["pillars"]["day"]["name"], "戊午");
     EXPECT_EQ(rows[3]["line"], 4);
+}
+
+// Workers finish out of order; the file's order and every byte of the output must not show it.
+TEST(BatchCommand, AnyNumberOfJobsWritesTheSameLinesInTheFileOrder) {
+    testing::TempDir dir;
+    static const char* const kSlots[] = {"00:00-01:00", "07:00-09:00", "23:00-00:00", "不明の場合"};
+    std::string csv;
+    const int clients = 300;  // several blocks of work, the last one short
+    for (int i = 1; i <= clients; ++i) {
+        if (i == 1 || i == 65 || i == 200 || i == clients) {
+            csv += "\"誤" + std::to_string(i) + "\",\"1984/02/30\",\"07:00-09:00\",\"男\"\r\n";
+            continue;
+        }
+        const int year = 1900 + (i * 37) % 150;
+        const int month = 1 + (i * 7) % 12;
+        const int day = 1 + (i * 11) % 28;
+        char date[16];
+        std::snprintf(date, sizeof date, "%04d/%02d/%02d", year, month, day);
+        csv += "\"客" + std::to_string(i) + "\",\"" + date + "\",\"" + kSlots[i % 4] + "\",\"" +
+               (i % 2 ? "男" : "女") + "\"\r\n";
+    }
+    const auto file = dir.write("many.csv", *utf8ToCp932(csv));
+    for (const char* format : {"", " --json"}) {
+        const std::string base =
+            std::string("batch --today 2026/12/08") + format + " --csv " + file.string();
+        int status = -1;
+        const std::string one = cli(base + " --jobs 1", &status);
+        EXPECT_EQ(status, 1) << "four clients fail";
+        EXPECT_EQ(std::count(one.begin(), one.end(), '\n'), clients);
+        for (const char* jobs : {" --jobs 2", " --jobs 3", ""}) {
+            int s = -1;
+            EXPECT_EQ(cli(base + jobs, &s), one) << format << jobs;
+            EXPECT_EQ(s, 1);
+        }
+        // Line i of the output is client i of the file.
+        std::istringstream lines(one);
+        std::string line;
+        for (int i = 1; std::getline(lines, line); ++i) {
+            const bool bad = i == 1 || i == 65 || i == 200 || i == clients;
+            if (*format == '\0') {
+                const std::string expected =
+                    bad ? std::to_string(i) + "行目" : "客" + std::to_string(i) + "\t";
+                EXPECT_EQ(line.substr(0, expected.size()), expected) << i;
+            } else {
+                const auto j = nlohmann::json::parse(line, nullptr, false);
+                EXPECT_EQ(j["line"], i);
+                EXPECT_EQ(j.contains("error"), bad) << i;
+            }
+        }
+    }
+    for (const char* jobs : {"0", "257", "two"}) {
+        int status = -1;
+        cli("batch --jobs " + std::string(jobs) + " --csv " + file.string(), &status);
+        EXPECT_EQ(status, 2) << jobs;
+    }
 }
 
 TEST(EtoCommand, PrintsTheFileOfAYear) {
