@@ -186,6 +186,10 @@ TEST(BatchCommand, AnyNumberOfJobsWritesTheSameLinesInTheFileOrder) {
             }
         }
     }
+    // The settings options of appraise hold for the batch too.
+    int status = -1;
+    cli("batch --summer-time auto --jobs 2 --csv " + file.string(), &status);
+    EXPECT_EQ(status, 1);
     for (const char* jobs : {"0", "257", "two"}) {
         int status = -1;
         cli("batch --jobs " + std::string(jobs) + " --csv " + file.string(), &status);
