@@ -186,9 +186,10 @@ OldCalendarDate TQrekiMod::convertToOldCalendar(int year, int month, int day,
     OldCalendarDate date = oldCalendarDate(
         year, month, day, variant == OldCalendarVariant::Taiwan ? &taiwan_ : nullptr);
     if (date.leapFlag == 0) return date;
-    if (termsYear_ != year) {
-        fillSolarTermTable(year, terms_);
+    if (termsYear_ != year || termsAstronomy_ != astronomy_) {
+        fillSolarTermTable(year, terms_, astronomy_);
         termsYear_ = year;
+        termsAstronomy_ = astronomy_;
     }
     return date;
 }

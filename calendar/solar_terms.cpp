@@ -70,8 +70,8 @@ double sunLongitude(double jd) {
     return degrees >= 360.0 ? degrees - 360.0 : degrees;
 }
 
-double sunLongitudeAtJst(int year, int month, int day, int hour, int minute) {
-    return sunLongitude(julianDay(year, month, day, hour, minute, true));
+double sunLongitudeAtJst(int year, int month, int day, int hour, int minute, Astronomy astronomy) {
+    return apparentSunLongitude(astronomy, julianDay(year, month, day, hour, minute, true));
 }
 
 int monthTermLongitude(int month) {
@@ -80,12 +80,12 @@ int monthTermLongitude(int month) {
     return month >= 1 && month <= 12 ? longitudes[static_cast<std::size_t>(month)] : 0;
 }
 
-MonthEntry findMonthEntry(int year, int month) {
+MonthEntry findMonthEntry(int year, int month, Astronomy astronomy) {
     if (month < 1 || month > 12) return {};
-    return findLongitudeEntry(year, month, monthTermLongitude(month));
+    return findLongitudeEntry(year, month, monthTermLongitude(month), astronomy);
 }
 
-MonthEntry findLongitudeEntry(int year, int month, double longitude) {
+MonthEntry findLongitudeEntry(int year, int month, double longitude, Astronomy astronomy) {
     MonthEntry entry;
     const int length = daysInMonth(year, month);
     if (length == 0) return entry;
@@ -94,7 +94,7 @@ MonthEntry findLongitudeEntry(int year, int month, double longitude) {
     // next month, so that an entry is never taken from a day that has not reached it.
     int firstDayReached = 0;
     for (int i = 1; i <= length + 1; ++i) {
-        if (sunLongitudeAtJst(year, month, i, 0, 0) >= longitude) {
+        if (sunLongitudeAtJst(year, month, i, 0, 0, astronomy) >= longitude) {
             firstDayReached = i;
             break;
         }
@@ -104,7 +104,7 @@ MonthEntry findLongitudeEntry(int year, int month, double longitude) {
     entry.day = firstDayReached - 1;
     entry.hour = 23;  // reached between 23:00 and midnight
     for (int j = 0; j <= 23; ++j) {
-        if (sunLongitudeAtJst(year, month, entry.day, j, 0) >= longitude) {
+        if (sunLongitudeAtJst(year, month, entry.day, j, 0, astronomy) >= longitude) {
             entry.hour = j == 0 ? 0 : j - 1;
             break;
         }

@@ -23,6 +23,7 @@ nlohmann::json runJson(const AppraisalRunner& runner) {
     j["solarFacts"] = solarFactsJson(runner.solarFacts());
     j["oldCalendar"] = oldCalendarJson(runner.oldCalendarDate());
     j["display"] = displayJson(runner.display());
+    j["astronomy"] = std::string(astronomyName(runner.astronomy()));
     j["summerTime"] = {{"inPeriod", runner.display().bornInSummerTime},
                        {"corrected", runner.display().summerTimeCorrected}};
     return j;
@@ -219,7 +220,7 @@ const CommandRegistrar batchRegistrar(
     {"batch",
      "batch --csv FILE [--json] (same settings options as appraise)",
      {"json", "south", "yes"},
-     {"csv", "hidden-stem-school", "stage-school", "qreki-base", "calendar", "today"},
+     {"csv", "hidden-stem-school", "stage-school", "qreki-base", "calendar", "astronomy", "today"},
      &runBatch,
      &batchHelp});
 
