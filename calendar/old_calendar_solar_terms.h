@@ -37,7 +37,9 @@ inline constexpr int kLastTableYear = 9999;
 // sample), and solarTermsFromSamples drops a term met twice and searches one passed over (the
 // sampling lines up by itself for every year 1..9999 of the Gregorian calendar; the repair makes
 // the order hold by construction). Results are cached per year (per thread) and are the same with
-// or without the cache. The astronomy places the sun (the cache keeps the two apart).
+// or without the cache. The astronomy places the sun (the cache keeps the two apart). With the
+// precise one the order holds for the years 1..7275 only: later, ΔT's long-term parabola passes a
+// day and 小寒 falls in the December before, where the table keeps the one of the next year.
 YearSolarTerms solarTermsOfYear(int year, Astronomy astronomy = Astronomy::Described);
 
 // The 24 terms of the year in date order from sampled term moments (any order, any year): the
