@@ -127,12 +127,13 @@ AppraisalStatus AppraisalRunner::run(const AppraisalInput& input, Notifier& noti
     birth.month = next.birthMonth;
     birth.day = next.birthDay;
     birth.sex = input.sexText == "男" ? "男" : "女";
+    qreki_->setAstronomy(input.astronomy);
     const OldCalendarDate oldDate =
         qreki_->convertToOldCalendar(birth.year, birth.month, birth.day, variant);
     const SolarTermTable& terms = qreki_->solarTerms();
     birth.hour = 12;
     birth.minute = 0;
-    const SolarFacts noon = computeSolarFacts(birth, terms, input.today.year);
+    const SolarFacts noon = computeSolarFacts(birth, terms, input.today.year, input.astronomy);
 
     int slot = birthTimeIndexOf(input.timeSlotText);
     const bool timeUnknown = slot < 0 || slot == kUnknownBirthTime;
@@ -167,7 +168,7 @@ AppraisalStatus AppraisalRunner::run(const AppraisalInput& input, Notifier& noti
         return AppraisalStatus::InvalidDate;
     }
     next.computeMonthDayCode();
-    const SolarFacts facts = computeSolarFacts(birth, terms, input.today.year);
+    const SolarFacts facts = computeSolarFacts(birth, terms, input.today.year, input.astronomy);
 
     BirthPillars pillars{facts.yearPillar(), facts.monthPillar(), facts.dayPillar(),
                          facts.hourPillar()};

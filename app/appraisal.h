@@ -177,6 +177,8 @@ class AppraisalRunner {
     const SolarFacts& solarFacts() const { return *facts_; }
     const OldCalendarDate& oldCalendarDate() const { return *oldDate_; }
     const NineStarKi& nineStars() const { return *stars_; }
+    // The astronomy of the last completed run (described before the first).
+    Astronomy astronomy() const { return input_.astronomy; }
     // The old-calendar converter the runs share (its Taiwan table, its solar-term table).
     TQrekiMod& oldCalendar() { return *qreki_; }
     // Reads QrekiTaiwan.txt for the Taiwan variant (notices as the converter gives them).

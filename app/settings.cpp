@@ -119,6 +119,7 @@ Settings settingsFrom(const IniDocument& doc) {
     s.practitionerName = doc.value("office", "name").value_or("");
     s.practitionerTelephone = doc.value("office", "tel").value_or("");
     s.summerTimeCorrection = r.flag("summer", "correct", false);
+    s.preciseAstronomy = r.flag("astronomy", "precise", false);
 
     for (std::size_t k = 1; k <= 12; ++k) {
         s.stagePoints[k] = r.clamped("graph", "houn" + std::to_string(k), -kStagePointLimit,
@@ -149,6 +150,7 @@ bool SettingsStore::saveEnvironment(const Settings& s) const {
         doc.setValue("sound", "check", boolText(s.startupSound));
         doc.setValue("12si", "South", boolText(s.southern));
         doc.setValue("10kan", "picture", boolText(s.pictures));
+        doc.setValue("astronomy", "precise", boolText(s.preciseAstronomy));
     });
 }
 

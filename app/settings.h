@@ -9,6 +9,7 @@
 //   sound/check "True","False"    start-up sound, "True"      (設定保存)
 //   12si/South "True","False"     southern hemisphere, "False"(設定保存)
 //   10kan/picture "True","False"  glyph pictures, "True"      (設定保存)
+//   astronomy/precise "True","False" precise astronomy (高精度天文計算), "False" (設定保存)
 //   graph/dai_higo .. dai_in      luck weights "+3" "+1" "-2" "0" "-1" (計算方法の確定)
 //   graph/nen_higo                year weight "+1"            (計算方法の確定)
 //   graph/houn1 .. houn12         twelve-stage points 7 1 11 12 13 10 8 0 2 3 5 4 (登録して閉じる)
@@ -108,8 +109,8 @@ class SettingsStore {
     bool startupSoundInFile() const;
 
     // 設定保存: zokan/syurui, un12sei/syurui, qreki/syurui, sound/check, 12si/South,
-    // 10kan/picture, in that order. Returns false when the file could not be written (it is then
-    // unchanged).
+    // 10kan/picture, astronomy/precise, in that order. Returns false when the file could not be
+    // written (it is then unchanged).
     bool saveEnvironment(const Settings& settings) const;
     // 計算方法の確定: the five luck weights and the year weight nen_higo.
     bool saveGraphWeights(const GraphWeights& weights) const;

@@ -1,16 +1,12 @@
 #include "calendar/astronomy.h"
 
+#include "calendar/precise_sun.h"
 #include "calendar/solar_terms.h"
 
 namespace suimei {
 
 double apparentSunLongitude(Astronomy astronomy, double jdUt) {
-    switch (astronomy) {
-        case Astronomy::Described:
-        case Astronomy::Precise:
-            break;
-    }
-    return sunLongitude(jdUt);
+    return astronomy == Astronomy::Precise ? preciseSunLongitude(jdUt) : sunLongitude(jdUt);
 }
 
 std::string_view astronomyName(Astronomy astronomy) {

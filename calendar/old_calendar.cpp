@@ -204,9 +204,10 @@ OldCalendarDate TQrekiMod::convertToOldCalendar(int year, int month, int day,
                                ? oldCalendarDate(year, month, day, &taiwan_)
                                : japaneseConversion(year, month, day);
     if (date.leapFlag == 0) return date;
-    if (termsYear_ != year) {
-        fillSolarTermTable(year, terms_);
+    if (termsYear_ != year || termsAstronomy_ != astronomy_) {
+        fillSolarTermTable(year, terms_, astronomy_);
         termsYear_ = year;
+        termsAstronomy_ = astronomy_;
     }
     return date;
 }

@@ -68,6 +68,10 @@ class TQrekiMod {
     // calendar month m), 24..47 the previous year's, 48..71 the following year's.
     const SolarTermTable& solarTerms() const { return terms_; }
     int solarTermsYear() const { return termsYear_; }
+    // The astronomy of the solar-term table (described unless set); a change takes effect at the
+    // next conversion, which fills the table afresh.
+    void setAstronomy(Astronomy astronomy) { astronomy_ = astronomy; }
+    Astronomy astronomy() const { return astronomy_; }
 
     // Reads QrekiTaiwan.txt from the application folder (notices as loadTaiwanFile says).
     void loadTaiwanFile(const AppPaths& paths, Notifier& notifier);
@@ -89,6 +93,8 @@ class TQrekiMod {
 
     SolarTermTable terms_;
     int termsYear_ = 0;
+    Astronomy astronomy_ = Astronomy::Described;
+    Astronomy termsAstronomy_ = Astronomy::Described;
     std::unordered_map<int, std::unique_ptr<YearConversions>> conversions_;
     TaiwanTable taiwan_;
     MansionTable mansion27_{};

@@ -162,6 +162,8 @@ struct SplitMoment {
         }
     }
     double dayNumber() const { return whole + fraction + 0.375; }
+    // Julian day in UT (the day number starts at JST midnight, half a day before noon).
+    double julianDayUt() const { return whole + (fraction + 0.5); }
 };
 
 }  // namespace
@@ -235,13 +237,17 @@ double moonLongitude(double T) {
     return normalizeAngle(sum + mean);
 }
 
-TermMoment lastTermAtOrBefore(double x, int step) {
+TermMoment lastTermAtOrBefore(double x, int step, Astronomy astronomy) {
     SplitMoment t = SplitMoment::of(x);
     const double stepDegrees = step;
-    double longitude = sunLongitude(t.centuries());
+    const auto longitudeAt = [astronomy](const SplitMoment& m) {
+        return astronomy == Astronomy::Precise ? apparentSunLongitude(astronomy, m.julianDayUt())
+                                               : sunLongitude(m.centuries());
+    };
+    double longitude = longitudeAt(t);
     const double target = stepDegrees * std::floor(longitude / stepDegrees);
     for (int iteration = 0; iteration < kMaxTermIterations; ++iteration) {
-        if (iteration > 0) longitude = sunLongitude(t.centuries());
+        if (iteration > 0) longitude = longitudeAt(t);
         double d = longitude - target;
         if (d > 180.0) {
             d -= 360.0;

@@ -2,6 +2,8 @@
 // Low-precision solar and lunar astronomy of the old lunar calendar (旧暦). Time is a day number:
 // whole civil days of Japan Standard Time counted from midnight plus the fraction of the JST day.
 
+#include "calendar/astronomy.h"
+
 namespace suimei::qreki {
 
 // A civil moment in JST.
@@ -35,8 +37,9 @@ struct TermMoment {
 };
 
 // The last moment at or before day number x at which the solar longitude is a multiple of step
-// degrees (15, 30 or 90), with that angle.
-TermMoment lastTermAtOrBefore(double x, int step);
+// degrees (15, 30 or 90), with that angle. The described astronomy is this calendar's own series;
+// the precise one places the sun as apparentSunLongitude does.
+TermMoment lastTermAtOrBefore(double x, int step, Astronomy astronomy = Astronomy::Described);
 
 struct NewMoonSearch {
     double dayNumber = 0;  // JST day number of the new moon (x itself when not converged)

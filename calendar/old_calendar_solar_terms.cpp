@@ -43,37 +43,40 @@ SolarTermEntry entryOf(const qreki::TermMoment& term) {
     return e;
 }
 
-YearSolarTerms computeYear(int year) {
+YearSolarTerms computeYear(int year, Astronomy astronomy) {
     const double start = qreki::dayNumber(year, 1, 1);
     std::vector<qreki::TermMoment> sampled;
     for (int offset = 0; offset <= kLastSampleOffset; offset += kSampleStep) {
-        sampled.push_back(qreki::lastTermAtOrBefore(start + offset, kSampleStep));
+        sampled.push_back(qreki::lastTermAtOrBefore(start + offset, kSampleStep, astronomy));
     }
-    return solarTermsFromSamples(year, sampled);
+    return solarTermsFromSamples(year, sampled, astronomy);
 }
 
-const YearSolarTerms& cachedYear(int year) {
+const YearSolarTerms& cachedYear(int year, Astronomy astronomy) {
+    // Keyed by year and astronomy: the two tables of a year differ by minutes.
     thread_local std::unordered_map<int, std::unique_ptr<const YearSolarTerms>> cache;
-    const auto it = cache.find(year);
+    const int key = astronomy == Astronomy::Precise ? -year : year;
+    const auto it = cache.find(key);
     if (it != cache.end()) return *it->second;
     if (cache.size() >= kMaxCachedYears) cache.clear();
-    auto terms = std::make_unique<const YearSolarTerms>(computeYear(year));
-    return *cache.emplace(year, std::move(terms)).first->second;
+    auto terms = std::make_unique<const YearSolarTerms>(computeYear(year, astronomy));
+    return *cache.emplace(key, std::move(terms)).first->second;
 }
 
-void copyInto(int year, SolarTermTable& table, std::size_t offset) {
+void copyInto(int year, SolarTermTable& table, std::size_t offset, Astronomy astronomy) {
     if (year < kFirstTableYear || year > kLastTableYear) {
         for (std::size_t i = 0; i < 24; ++i) table[offset + i] = SolarTermEntry{};
         return;
     }
     // The reference from cachedYear stays valid only until the next call: copy before asking again.
-    const YearSolarTerms& terms = cachedYear(year);
+    const YearSolarTerms& terms = cachedYear(year, astronomy);
     for (std::size_t i = 0; i < terms.size(); ++i) table[offset + i] = terms[i];
 }
 
 }  // namespace
 
-YearSolarTerms solarTermsFromSamples(int year, const std::vector<qreki::TermMoment>& sampled) {
+YearSolarTerms solarTermsFromSamples(int year, const std::vector<qreki::TermMoment>& sampled,
+                                     Astronomy astronomy) {
     // found[k]: the term with angle index k (1..24) whose date lies in the year, first find kept.
     std::array<qreki::TermMoment, 25> found{};
     std::array<bool, 25> have{};
@@ -87,10 +90,12 @@ YearSolarTerms solarTermsFromSamples(int year, const std::vector<qreki::TermMome
     YearSolarTerms terms;
     // The term before 小寒 is the 冬至 of the year before, found from January 1.
     double previous =
-        qreki::lastTermAtOrBefore(qreki::dayNumber(year, 1, 1), kSampleStep).dayNumber;
+        qreki::lastTermAtOrBefore(qreki::dayNumber(year, 1, 1), kSampleStep, astronomy).dayNumber;
     for (int position = 0; position < 24; ++position) {
         const auto k = static_cast<std::size_t>(solarTermIndexAtPosition(position));
-        if (!have[k]) found[k] = qreki::lastTermAtOrBefore(previous + kNextTermProbe, kSampleStep);
+        if (!have[k]) {
+            found[k] = qreki::lastTermAtOrBefore(previous + kNextTermProbe, kSampleStep, astronomy);
+        }
         previous = found[k].dayNumber;
         terms[static_cast<std::size_t>(position)] = entryOf(found[k]);
     }
@@ -107,21 +112,22 @@ int solarTermIndexAtPosition(int position) {
     return position >= 0 && position < 24 ? (position + 19) % 24 + 1 : 0;
 }
 
-YearSolarTerms solarTermsOfYear(int year) {
+YearSolarTerms solarTermsOfYear(int year, Astronomy astronomy) {
     if (year < kFirstTableYear || year > kLastTableYear) return {};
-    return cachedYear(year);
+    return cachedYear(year, astronomy);
 }
 
-void fillSolarTermTable(int year, SolarTermTable& table) {
-    copyInto(year, table, 0);
+void fillSolarTermTable(int year, SolarTermTable& table, Astronomy astronomy) {
+    copyInto(year, table, 0, astronomy);
     copyInto(year > kFirstTableYear - 1 ? year - 1 : kFirstTableYear - 1, table,
-             kPreviousYearOffset);
-    copyInto(year < kLastTableYear + 1 ? year + 1 : kLastTableYear + 1, table, kNextYearOffset);
+             kPreviousYearOffset, astronomy);
+    copyInto(year < kLastTableYear + 1 ? year + 1 : kLastTableYear + 1, table, kNextYearOffset,
+             astronomy);
 }
 
-SolarTermTable solarTermTable(int year) {
+SolarTermTable solarTermTable(int year, Astronomy astronomy) {
     SolarTermTable table;
-    fillSolarTermTable(year, table);
+    fillSolarTermTable(year, table, astronomy);
     return table;
 }
 

@@ -37,19 +37,23 @@ inline constexpr int kLastTableYear = 9999;
 // sample), and solarTermsFromSamples drops a term met twice and searches one passed over (the
 // sampling lines up by itself for every year 1..9999 of the Gregorian calendar; the repair makes
 // the order hold by construction). Results are cached per year (per thread) and are the same with
-// or without the cache.
-YearSolarTerms solarTermsOfYear(int year);
+// or without the cache. The astronomy places the sun (the cache keeps the two apart). With the
+// precise one the order holds for the years 1..7275 only: later, ΔT's long-term parabola passes a
+// day and 小寒 falls in the December before, where the table keeps the one of the next year.
+YearSolarTerms solarTermsOfYear(int year, Astronomy astronomy = Astronomy::Described);
 
 // The 24 terms of the year in date order from sampled term moments (any order, any year): the
 // first find of each term dated in the year is kept, a term not found is searched from 22 days
-// after the term before it (terms lie 14.7 to 15.8 days apart).
-YearSolarTerms solarTermsFromSamples(int year, const std::vector<qreki::TermMoment>& sampled);
+// after the term before it (terms lie 14.7 to 15.8 days apart) with the given astronomy.
+YearSolarTerms solarTermsFromSamples(int year, const std::vector<qreki::TermMoment>& sampled,
+                                     Astronomy astronomy = Astronomy::Described);
 
 // Copies the terms of year, year-1 and year+1 into entries 0..23, 24..47 and 48..71 of table,
 // reusing the table's storage.
-void fillSolarTermTable(int year, SolarTermTable& table);
+void fillSolarTermTable(int year, SolarTermTable& table,
+                        Astronomy astronomy = Astronomy::Described);
 
 // The 72-entry table of year (entries 0..23), year-1 (24..47) and year+1 (48..71).
-SolarTermTable solarTermTable(int year);
+SolarTermTable solarTermTable(int year, Astronomy astronomy = Astronomy::Described);
 
 }  // namespace suimei

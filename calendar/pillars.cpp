@@ -182,8 +182,8 @@ bool entryDepthTenths(const SolarTermTable& terms, int tableYear, const LocalMom
     return true;
 }
 
-SolarFacts computeSolarFacts(const BirthMoment& birth, const SolarTermTable& terms,
-                             int currentYear) {
+SolarFacts computeSolarFacts(const BirthMoment& birth, const SolarTermTable& terms, int currentYear,
+                             Astronomy astronomy) {
     SolarFacts f;
     if (!isValidDate(birth.year, birth.month, birth.day)) return f;
     const bool hourKnown = birth.hour >= 0 && birth.hour <= 23;
@@ -200,7 +200,7 @@ SolarFacts computeSolarFacts(const BirthMoment& birth, const SolarTermTable& ter
     f.localDay = local.day;
     f.localHour = local.hour;
     f.localMinute = local.minute;
-    f.sunLongitude = sunLongitudeAtJst(birth.year, birth.month, birth.day, hour, minute);
+    f.sunLongitude = sunLongitudeAtJst(birth.year, birth.month, birth.day, hour, minute, astronomy);
 
     const Pillar day = pillarOfSexagenary(daySexagenary(local.year, local.month, local.day));
     f.dayStem = day.stem;
@@ -209,7 +209,8 @@ SolarFacts computeSolarFacts(const BirthMoment& birth, const SolarTermTable& ter
     // January is always before 立春; in February 立春 is decided at the whole local hour.
     Pillar year = pillarOfSexagenary(yearSexagenary(local.year));
     if (local.month == 1 ||
-        (local.month == 2 && sunLongitudeAtJst(local.year, 2, local.day, local.hour, 0) < 315.0)) {
+        (local.month == 2 &&
+         sunLongitudeAtJst(local.year, 2, local.day, local.hour, 0, astronomy) < 315.0)) {
         year = stepBack(year);
     }
     f.yearStem = year.stem;
@@ -232,9 +233,9 @@ SolarFacts computeSolarFacts(const BirthMoment& birth, const SolarTermTable& ter
     int py = 0, pm = 0, ny = 0, nm = 0;
     previousMonth(local.year, local.month, py, pm);
     nextMonth(local.year, local.month, ny, nm);
-    const MonthEntry prev = findMonthEntry(py, pm);
-    const MonthEntry cur = findMonthEntry(local.year, local.month);
-    const MonthEntry next = findMonthEntry(ny, nm);
+    const MonthEntry prev = findMonthEntry(py, pm, astronomy);
+    const MonthEntry cur = findMonthEntry(local.year, local.month, astronomy);
+    const MonthEntry next = findMonthEntry(ny, nm, astronomy);
     f.prevEntryDay = prev.day;
     f.prevEntryHour = prev.hour;
     f.curEntryDay = cur.day;

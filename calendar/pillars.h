@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "calendar/astronomy.h"
 #include "calendar/solar_term_table.h"
 #include "calendar/types.h"
 
@@ -120,9 +121,11 @@ bool entryDepthTenths(const SolarTermTable& terms, int tableYear, const LocalMom
 
 // The astronomical pillars and the solar facts of a birth. `terms` is the solar-term table of the
 // birth year as entered; `currentYear` is this year (the engine never reads the clock). A birth
-// with a date that does not exist (or a year outside 1..9999) yields all-zero facts.
-SolarFacts computeSolarFacts(const BirthMoment& birth, const SolarTermTable& terms,
-                             int currentYear);
+// with a date that does not exist (or a year outside 1..9999) yields all-zero facts. The astronomy
+// places the sun for the 立春 and month decisions, the entries and the longitude; the table
+// should be of the same astronomy.
+SolarFacts computeSolarFacts(const BirthMoment& birth, const SolarTermTable& terms, int currentYear,
+                             Astronomy astronomy = Astronomy::Described);
 
 // Display texts of the solar facts.
 // "節入り日からの日数：" + depth in general format ("12", "12.3") + "日"

@@ -71,8 +71,8 @@ double sunLongitude(double jd) {
     return degrees >= 360.0 ? degrees - 360.0 : degrees;
 }
 
-double sunLongitudeAtJst(int year, int month, int day, int hour, int minute) {
-    return sunLongitude(julianDay(year, month, day, hour, minute, true));
+double sunLongitudeAtJst(int year, int month, int day, int hour, int minute, Astronomy astronomy) {
+    return apparentSunLongitude(astronomy, julianDay(year, month, day, hour, minute, true));
 }
 
 int monthTermLongitude(int month) {
@@ -81,21 +81,22 @@ int monthTermLongitude(int month) {
     return month >= 1 && month <= 12 ? longitudes[static_cast<std::size_t>(month)] : 0;
 }
 
-MonthEntry findMonthEntry(int year, int month) {
+MonthEntry findMonthEntry(int year, int month, Astronomy astronomy) {
     if (month < 1 || month > 12) return {};
     // Every birth asks for the entries of three months; a batch asks for the same months again
     // and again. The search is a pure function of the month, so it is done once per thread.
     constexpr std::size_t kMaxMonths = 1 << 14;
     thread_local std::unordered_map<long long, MonthEntry> found;
-    const long long key = static_cast<long long>(year) * 16 + month;
+    const long long key =
+        (static_cast<long long>(year) * 16 + month) * 2 + (astronomy == Astronomy::Precise ? 1 : 0);
     if (const auto it = found.find(key); it != found.end()) return it->second;
     if (found.size() >= kMaxMonths) found.clear();
-    const MonthEntry entry = findLongitudeEntry(year, month, monthTermLongitude(month));
+    const MonthEntry entry = findLongitudeEntry(year, month, monthTermLongitude(month), astronomy);
     found.emplace(key, entry);
     return entry;
 }
 
-MonthEntry findLongitudeEntry(int year, int month, double longitude) {
+MonthEntry findLongitudeEntry(int year, int month, double longitude, Astronomy astronomy) {
     MonthEntry entry;
     const int length = daysInMonth(year, month);
     if (length == 0) return entry;
@@ -104,7 +105,7 @@ MonthEntry findLongitudeEntry(int year, int month, double longitude) {
     // next month, so that an entry is never taken from a day that has not reached it.
     int firstDayReached = 0;
     for (int i = 1; i <= length + 1; ++i) {
-        if (sunLongitudeAtJst(year, month, i, 0, 0) >= longitude) {
+        if (sunLongitudeAtJst(year, month, i, 0, 0, astronomy) >= longitude) {
             firstDayReached = i;
             break;
         }
@@ -114,7 +115,7 @@ MonthEntry findLongitudeEntry(int year, int month, double longitude) {
     entry.day = firstDayReached - 1;
     entry.hour = 23;  // reached between 23:00 and midnight
     for (int j = 0; j <= 23; ++j) {
-        if (sunLongitudeAtJst(year, month, entry.day, j, 0) >= longitude) {
+        if (sunLongitudeAtJst(year, month, entry.day, j, 0, astronomy) >= longitude) {
             entry.hour = j == 0 ? 0 : j - 1;
             break;
         }

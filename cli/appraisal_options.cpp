@@ -10,7 +10,7 @@ namespace suimei::cli {
 
 const std::vector<std::string>& settingOptionNames() {
     static const std::vector<std::string> names = {
-        "hidden-stem-school", "stage-school", "qreki-base", "calendar",
+        "hidden-stem-school", "stage-school", "qreki-base", "calendar", "astronomy",
         "summer-time",        "south",        "yes",        "today"};
     return names;
 }
@@ -23,7 +23,8 @@ std::vector<std::string> clientOptionNames() {
 
 const char kClientOptionsUsage[] =
     "--date yyyy/mm/dd --slot PERIOD --sex 男|女 [--name TEXT] [--hidden-stem-school 0..5] "
-    "[--stage-school 0..2] [--qreki-base 0|1] [--calendar astro|files] [--summer-time auto|off] "
+    "[--stage-school 0..2] [--qreki-base 0|1] [--calendar astro|files] "
+    "[--astronomy described|precise] [--summer-time auto|off] "
     "[--south [--yes]] "
     "[--today yyyy/mm/dd]";
 
@@ -46,6 +47,9 @@ std::string schoolOptionsHelp() {
     text +=
         "  --calendar astro|files  pillars from the astronomy (default) or from the\n"
         "                          perpetual-calendar files (birth years after 1921)\n"
+        "  --astronomy described|precise\n"
+        "                          the sun of the pillars and the solar terms: the described\n"
+        "                          series (default) or the precise one (高精度天文計算)\n"
         "  --summer-time auto|off  auto: a birth time in the summer time of 1948-1951 is\n"
         "                          worked from one hour earlier; off (default): taken as given\n"
         "  --south                 southern-hemisphere mode; the run asks whether that is meant\n"
@@ -64,8 +68,9 @@ std::string clientOptionsHelp() {
 }
 
 std::vector<std::string> clientValuedOptionNames() {
-    return {"date",         "slot",       "sex",      "name",        "hidden-stem-school",
-            "stage-school", "qreki-base", "calendar", "summer-time", "today"};
+    return {"date",         "slot",       "sex",      "name",      "hidden-stem-school",
+            "stage-school", "qreki-base", "calendar", "astronomy", "summer-time",
+            "today"};
 }
 
 CivilDate todayFrom(const Args& args) {
@@ -80,6 +85,15 @@ CivilDate todayFrom(const Args& args) {
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 
+Astronomy astronomyFrom(const Args& args) {
+    const std::string name = args.get("astronomy").value_or("described");
+    Astronomy astronomy = Astronomy::Described;
+    if (!astronomyFromName(name, astronomy)) {
+        throw UsageError{"--astronomy: described or precise, not " + name};
+    }
+    return astronomy;
+}
+
 AppraisalInput settingsFrom(const Args& args) {
     AppraisalInput in;
     in.hiddenStemSchool = args.intValue("hidden-stem-school", 1, 0, 5);
@@ -90,6 +104,7 @@ AppraisalInput settingsFrom(const Args& args) {
         throw UsageError{"--calendar: astro or files, not " + calendar};
     }
     in.astronomicalCalendar = calendar == "astro";
+    in.astronomy = astronomyFrom(args);
     const std::string summer = args.get("summer-time").value_or("off");
     if (summer != "auto" && summer != "off") {
         throw UsageError{"--summer-time: auto or off, not " + summer};

@@ -1,6 +1,7 @@
 #pragma once
 // The options every chart command shares: the client (--date --slot --sex --name), the settings
-// (--hidden-stem-school --stage-school --qreki-base --calendar --summer-time --south --yes) and
+// (--hidden-stem-school --stage-school --qreki-base --calendar --astronomy --summer-time --south
+// --yes) and
 // --today.
 
 #include <string>
@@ -25,6 +26,9 @@ std::vector<std::string> clientValuedOptionNames();
 
 // "Today" from --today, or the system date.
 CivilDate todayFrom(const Args& args);
+// The astronomy of --astronomy described|precise (described when absent); throws UsageError for
+// any other value.
+Astronomy astronomyFrom(const Args& args);
 // The settings part of the input, from the options.
 AppraisalInput settingsFrom(const Args& args);
 // The whole input of one client from the options; throws UsageError for a bad slot or sex.

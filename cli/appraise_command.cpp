@@ -33,6 +33,7 @@ void writeRunJson(std::string& out, const AppraisalRunner& runner, Extra extra) 
     solarFacts(w.key("solarFacts"), runner.solarFacts());
     oldCalendar(w.key("oldCalendar"), runner.oldCalendarDate());
     display(w.key("display"), runner.display());
+    w.member("astronomy", astronomyName(runner.astronomy()));
     w.key("summerTime");
     w.beginObject();
     w.member("inPeriod", runner.display().bornInSummerTime);
@@ -333,7 +334,7 @@ const CommandRegistrar batchRegistrar(
      "batch --csv FILE [--json] [--jobs N] (same settings options as appraise)",
      {"json", "south", "yes"},
      {"csv", "jobs", "hidden-stem-school", "stage-school", "qreki-base", "calendar", "summer-time",
-      "today"},
+      "astronomy", "today"},
      &runBatch,
      &batchHelp});
 

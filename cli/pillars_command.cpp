@@ -12,6 +12,7 @@
 #include "calendar/pillars.h"
 #include "calendar/solar_term_table.h"
 #include "calendar/types.h"
+#include "cli/appraisal_options.h"
 #include "cli/command.h"
 #include "core/app_paths.h"
 #include "core/notifier.h"
@@ -160,7 +161,7 @@ void printText(const BirthMoment& birth, bool hourKnown, const SolarFacts& f) {
 }
 
 int runPillars(const Args& args) {
-    args.allowOnly({"date", "slot", "clock", "sex", "prefecture", "calendar", "json"});
+    args.allowOnly({"date", "slot", "clock", "sex", "prefecture", "calendar", "astronomy", "json"});
     BirthMoment birth;
     parseBirthDateArg(args.require("date"), birth.year, birth.month, birth.day);
     if (birth.year < 1312) throw UsageError{"--date: years before 1312 are not supported"};
@@ -200,7 +201,9 @@ int runPillars(const Args& args) {
         throw UsageError{"--calendar: astro or files, not " + way};
     }
 
-    SolarFacts facts = computeSolarFacts(birth, solarTermTable(birth.year), thisYear());
+    const Astronomy astronomy = astronomyFrom(args);
+    SolarFacts facts =
+        computeSolarFacts(birth, solarTermTable(birth.year, astronomy), thisYear(), astronomy);
     // The calendar files give the pillars for birth years after 1921; the astronomy still gives
     // the entries, the depth and the luck start.
     if (choosePillarWay(birth.year, way == "astro") == PillarWay::Files) {
@@ -241,17 +244,20 @@ std::string pillarsHelp() {
            "\n"
            "  --calendar astro|files  pillars from the astronomy (default) or from the\n"
            "                          perpetual-calendar files (birth years after 1921)\n"
+           "  --astronomy described|precise\n"
+           "                          the sun of the pillars: the described series (default)\n"
+           "                          or the precise one\n"
            "  --json                  the facts as JSON\n";
 }
 
-const CommandRegistrar registrar{
-    Command{"pillars",
-            "pillars --date yyyy/mm/dd (--slot \"07:00-09:00\" | --clock HH:MM) [--sex 男|女] "
-            "[--prefecture 1..47] [--calendar astro|files] [--json]",
-            {"json"},
-            {"date", "slot", "clock", "sex", "prefecture", "calendar"},
-            &runPillars,
-            &pillarsHelp}};
+const CommandRegistrar registrar{Command{
+    "pillars",
+    "pillars --date yyyy/mm/dd (--slot \"07:00-09:00\" | --clock HH:MM) [--sex 男|女] "
+    "[--prefecture 1..47] [--calendar astro|files] [--astronomy described|precise] [--json]",
+    {"json"},
+    {"date", "slot", "clock", "sex", "prefecture", "calendar", "astronomy"},
+    &runPillars,
+    &pillarsHelp}};
 
 }  // namespace
 

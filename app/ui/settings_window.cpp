@@ -122,10 +122,16 @@ Tenvsetfrm::Tenvsetfrm(Settings& settings, SettingsStore store, Notifier& notifi
     noPictures_ = new QCheckBox("干支の絵柄を表示しない（甲の樹木表示など）", otherBox);
     noPictures_->setObjectName("egarachk");
     connect(noPictures_, &QCheckBox::clicked, this, [this](bool on) { settings_.pictures = !on; });
+    preciseAstronomy_ = new QCheckBox("高精度天文計算", otherBox);
+    preciseAstronomy_->setObjectName("preciseAstronomy");
+    preciseAstronomy_->setToolTip("節入りの時刻を精密な太陽位置（章動・光行差を含む）で求めます。");
+    connect(preciseAstronomy_, &QCheckBox::clicked, this,
+            [this](bool on) { settings_.preciseAstronomy = on; });
     auto* otherLayout = new QVBoxLayout(otherBox);
     otherLayout->addWidget(noSound_);
     otherLayout->addWidget(southern_);
     otherLayout->addWidget(noPictures_);
+    otherLayout->addWidget(preciseAstronomy_);
 
     // Buttons.
     auto* save = new QPushButton("設定保存", this);
@@ -180,6 +186,7 @@ void Tenvsetfrm::loadControls() {
     noSound_->setChecked(!store_.startupSoundInFile());
     southern_->setChecked(settings_.southern);
     noPictures_->setChecked(!settings_.pictures);
+    preciseAstronomy_->setChecked(settings_.preciseAstronomy);
 }
 
 void Tenvsetfrm::saveAndClose() {

@@ -53,6 +53,7 @@ class Tenvsetfrm : public QDialog {
     QCheckBox* noSound_ = nullptr;
     QCheckBox* southern_ = nullptr;
     QCheckBox* noPictures_ = nullptr;
+    QCheckBox* preciseAstronomy_ = nullptr;
 };
 
 }  // namespace suimei

@@ -91,6 +91,7 @@ TEST(SettingsStore, SavedSettingsComeBackOnTheNextStart) {
     s.southern = true;
     s.pictures = false;
     s.astronomicalCalendar = false;
+    s.preciseAstronomy = true;
     s.graph = {4, 0, -4, -3, 0, 2};
     s.stagePoints = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, -12};
     ASSERT_TRUE(store.saveEnvironment(s));
@@ -114,6 +115,7 @@ const std::string kFullFile =
     "[sound]\r\ncheck=False\r\n"
     "[12si]\r\nSouth=True\r\n"
     "[10kan]\r\npicture=False\r\n"
+    "[astronomy]\r\nprecise=True\r\n"
     "[graph]\r\ndai_higo=+1\r\ndai_syoku=+4\r\ndai_zai=0\r\ndai_kan=-4\r\ndai_in=-4\r\n"
     "nen_higo=+4\r\nhoun1=1\r\nhoun2=2\r\nhoun3=3\r\nhoun4=4\r\nhoun5=5\r\nhoun6=6\r\n"
     "houn7=7\r\nhoun8=8\r\nhoun9=9\r\nhoun10=10\r\nhoun11=11\r\nhoun12=12\r\n"
@@ -141,7 +143,7 @@ TEST(SettingsStore, EveryTruncationOfAFullFileReadsFileValuesOrDefaults) {
     }
 }
 
-TEST(SettingsStore, SettingsSaveWritesOnlyItsSixKeys) {
+TEST(SettingsStore, SettingsSaveWritesOnlyItsSevenKeys) {
     testing::TempDir dir;
     const SettingsStore store(dir.write("v.ini", kFullFile));
     Settings s;  // the defaults, all different from the file
@@ -155,6 +157,7 @@ TEST(SettingsStore, SettingsSaveWritesOnlyItsSixKeys) {
     expected = replaced(expected, "check=False", "check=True");
     expected = replaced(expected, "South=True", "South=False");
     expected = replaced(expected, "picture=False", "picture=True");
+    expected = replaced(expected, "precise=True", "precise=False");
     EXPECT_EQ(readFileBytes(store.iniFile()), expected);
 }
 
@@ -194,7 +197,8 @@ TEST(SettingsStore, SettingsSaveIntoANewFileInTheDocumentedOrder) {
     ASSERT_TRUE(store.saveEnvironment(Settings{}));
     EXPECT_EQ(readFileBytes(store.iniFile()),
               "[zokan]\r\nsyurui=1\r\n[un12sei]\r\nsyurui=0\r\n[qreki]\r\nsyurui=0\r\n"
-              "[sound]\r\ncheck=True\r\n[12si]\r\nSouth=False\r\n[10kan]\r\npicture=True\r\n");
+              "[sound]\r\ncheck=True\r\n[12si]\r\nSouth=False\r\n[10kan]\r\npicture=True\r\n"
+              "[astronomy]\r\nprecise=False\r\n");
 }
 
 TEST(SettingsStore, SouthernQuestionFollowsTheFileNotAnUnsavedTick) {

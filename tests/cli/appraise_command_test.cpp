@@ -188,7 +188,7 @@ TEST(BatchCommand, AnyNumberOfJobsWritesTheSameLinesInTheFileOrder) {
     }
     // The settings options of appraise hold for the batch too.
     int status = -1;
-    cli("batch --summer-time auto --jobs 2 --csv " + file.string(), &status);
+    cli("batch --summer-time auto --astronomy precise --jobs 2 --csv " + file.string(), &status);
     EXPECT_EQ(status, 1);
     for (const char* jobs : {"0", "257", "two"}) {
         int status = -1;

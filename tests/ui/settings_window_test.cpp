@@ -53,6 +53,8 @@ TEST_F(SettingsWindowTest, FreshInstallationShowsTheDefaults) {
     EXPECT_FALSE(find<QCheckBox>("minami")->isChecked());
     EXPECT_FALSE(find<QCheckBox>("egarachk")->isChecked());
     EXPECT_TRUE(find<QCheckBox>("koyomichk")->isChecked());
+    EXPECT_FALSE(find<QCheckBox>("preciseAstronomy")->isChecked());
+    EXPECT_EQ(find<QCheckBox>("preciseAstronomy")->text(), "高精度天文計算");
 }
 
 TEST_F(SettingsWindowTest, ControlsChangeTheRunTimeValuesAtOnce) {
@@ -85,7 +87,7 @@ TEST_F(SettingsWindowTest, ControlsChangeTheRunTimeValuesAtOnce) {
     EXPECT_TRUE(settings.southern);
 }
 
-TEST_F(SettingsWindowTest, SaveWritesTheSixKeysAndKeepsTheRestOfTheFile) {
+TEST_F(SettingsWindowTest, SaveWritesTheSevenKeysAndKeepsTheRestOfTheFile) {
     dir.write("vorrin80.ini", "[graph]\r\ndai_higo=+2\r\n[other]\r\nkeep=me\r\n");
     item("bunyaRD", 3)->click();
     item("Un12Radio", 1)->click();
@@ -93,6 +95,8 @@ TEST_F(SettingsWindowTest, SaveWritesTheSixKeysAndKeepsTheRestOfTheFile) {
     find<QCheckBox>("soundbox")->click();
     find<QCheckBox>("minami")->click();
     find<QCheckBox>("egarachk")->click();
+    find<QCheckBox>("preciseAstronomy")->click();
+    EXPECT_TRUE(settings.preciseAstronomy);
     window.show();
     find<QPushButton>("SpeedButton1")->click();
     EXPECT_FALSE(window.isVisible());
@@ -105,12 +109,22 @@ TEST_F(SettingsWindowTest, SaveWritesTheSixKeysAndKeepsTheRestOfTheFile) {
     EXPECT_FALSE(saved.startupSound);
     EXPECT_TRUE(saved.southern);
     EXPECT_FALSE(saved.pictures);
+    EXPECT_TRUE(saved.preciseAstronomy);
     EXPECT_EQ(saved.graph.luckSame, 2);
     const std::string text = fileText();
     EXPECT_NE(text.find("keep=me"), std::string::npos);
     EXPECT_NE(text.find("check=False"), std::string::npos);
     EXPECT_NE(text.find("South=True"), std::string::npos);
     EXPECT_NE(text.find("picture=False"), std::string::npos);
+    EXPECT_NE(text.find("[astronomy]\r\nprecise=True\r\n"), std::string::npos);
+
+    // Unticked and saved again, the file says False and the next start reads it so.
+    window.show();
+    find<QCheckBox>("preciseAstronomy")->click();
+    EXPECT_FALSE(settings.preciseAstronomy);
+    find<QPushButton>("SpeedButton1")->click();
+    EXPECT_NE(fileText().find("precise=False"), std::string::npos);
+    EXPECT_FALSE(SettingsStore(ini).load().preciseAstronomy);
 }
 
 TEST_F(SettingsWindowTest, ReopeningLoadsTheRunTimeValuesAndTheSoundKeyOfTheFile) {
@@ -119,12 +133,14 @@ TEST_F(SettingsWindowTest, ReopeningLoadsTheRunTimeValuesAndTheSoundKeyOfTheFile
     settings.twelveStageSchool = 2;
     settings.southern = true;
     settings.pictures = false;
+    settings.preciseAstronomy = true;
     window.loadControls();
     for (int i = 0; i < 6; ++i) EXPECT_FALSE(item("bunyaRD", i)->isChecked()) << i;
     EXPECT_TRUE(item("Un12Radio", 2)->isChecked());
     EXPECT_TRUE(find<QCheckBox>("soundbox")->isChecked());
     EXPECT_TRUE(find<QCheckBox>("minami")->isChecked());
     EXPECT_TRUE(find<QCheckBox>("egarachk")->isChecked());
+    EXPECT_TRUE(find<QCheckBox>("preciseAstronomy")->isChecked());
 }
 
 TEST_F(SettingsWindowTest, AFileThatCannotBeWrittenIsReportedAndTheWindowStays) {
