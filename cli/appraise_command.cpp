@@ -4,11 +4,13 @@
 #include <cstdio>
 
 #include "app/appraisal.h"
+#include "app/birth_ambiguity.h"
 #include "app/client_table.h"
 #include "app/settings.h"
 #include "calendar/old_calendar.h"
 #include "calendar/pillars.h"
 #include "chart/mandata.h"
+#include "cli/ambiguity_json.h"
 #include "cli/appraisal_options.h"
 #include "cli/chart_json.h"
 #include "cli/command.h"
@@ -100,17 +102,21 @@ int runAppraise(const Args& args) {
     args.allowOnly(known);
     AppraisalRunner runner(AppPaths::fromEnvironment());
     if (!runClient(args, runner, "appraise")) return 2;
+    const BirthAmbiguity ambiguity = assessBirthAmbiguity(runner);
     if (args.has("json")) {
-        std::printf("%s\n", runJson(runner).dump().c_str());
+        nlohmann::json j = runJson(runner);
+        j["ambiguity"] = ambiguityJson(ambiguity, candidateCharts(runner, ambiguity));
+        std::printf("%s\n", j.dump().c_str());
     } else {
         printChart(runner);
+        if (ambiguity.ambiguous()) std::printf("%s\n", ambiguityLine(ambiguity).c_str());
     }
     return 0;
 }
 
 int runBatch(const Args& args) {
     std::vector<std::string> known = settingOptionNames();
-    known.insert(known.end(), {"csv", "json"});
+    known.insert(known.end(), {"csv", "json", "ambiguous-only"});
     args.allowOnly(known);
     const AppraisalInput settings = settingsFrom(args);
     const std::string path = args.require("csv");
@@ -132,6 +138,8 @@ int runBatch(const Args& args) {
         for (const auto& n : quiet.notices) std::fprintf(stderr, "%s\n", n.text.c_str());
     }
     const bool json = args.has("json");
+    // Only the clients whose birth admits more than one chart, told by the cheap facts first.
+    const bool ambiguousOnly = args.has("ambiguous-only");
     int failed = 0;
     for (const CsvRecord& rec : readCsvRecords(*bytes)) {
         const int lineNo = rec.line;
@@ -178,18 +186,28 @@ int runBatch(const Args& args) {
             fail(lastMessage(notifier));
             continue;
         }
+        BirthAmbiguity ambiguity;
+        if (ambiguousOnly) {
+            ambiguity = assessBirthAmbiguity(runner);
+            if (!ambiguity.ambiguous()) continue;
+        }
         if (json) {
             nlohmann::json j = runJson(runner);
             j["line"] = lineNo;
+            if (ambiguousOnly) {
+                j["ambiguity"] = ambiguityJson(ambiguity, candidateCharts(runner, ambiguity));
+            }
             std::printf("%s\n", j.dump().c_str());
         } else {
             const AppraisalDisplay& d = runner.display();
-            std::printf("%s\t%s\t%s%s%s%s\t%s\t%s\n", in.name.c_str(), d.normalizedDate.c_str(),
+            std::printf("%s\t%s\t%s%s%s%s\t%s\t%s", in.name.c_str(), d.normalizedDate.c_str(),
                         pillarName(runner.chart().yearPillar.pillar()).c_str(),
                         pillarName(runner.chart().monthPillar.pillar()).c_str(),
                         pillarName(runner.chart().dayPillar.pillar()).c_str(),
                         pillarName(runner.chart().hourPillar.pillar()).c_str(),
                         d.patternName.c_str(), d.strengthClass.c_str());
+            if (ambiguousOnly) std::printf("\t%s", ambiguityLine(ambiguity).c_str());
+            std::printf("\n");
         }
     }
     return failed == 0 ? 0 : 1;
@@ -204,7 +222,10 @@ std::string batchHelp() {
            "                          with BOM): \"name\",\"yyyy/mm/dd\",\"PERIOD\",\"男|女\"\n"
            "                          one line per client; a client whose time slot or sex is\n"
            "                          not one of the list gets an error line, not a guess\n"
-           "  --json                  one JSON object per client\n" +
+           "  --json                  one JSON object per client\n"
+           "  --ambiguous-only        only the clients born near a boundary of the pillars or\n"
+           "                          with the time unknown, with the candidate charts (JSON)\n"
+           "                          or the reason (a last column)\n" +
            schoolOptionsHelp();
 }
 
@@ -217,8 +238,8 @@ const CommandRegistrar appraiseRegistrar({"appraise",
                                           &appraiseHelp});
 const CommandRegistrar batchRegistrar(
     {"batch",
-     "batch --csv FILE [--json] (same settings options as appraise)",
-     {"json", "south", "yes"},
+     "batch --csv FILE [--json] [--ambiguous-only] (same settings options as appraise)",
+     {"json", "south", "yes", "ambiguous-only"},
      {"csv", "hidden-stem-school", "stage-school", "qreki-base", "calendar", "today"},
      &runBatch,
      &batchHelp});
