@@ -190,9 +190,9 @@ AppraisalStatus AppraisalRunner::compute(const AppraisalInput& input, Notifier& 
     }
     // The middle of the entered period stands for the clock reading; an unknown time is never
     // taken for summer time.
-    const bool inSummerTime =
-        !timeUnknown && !exact && needsSummerTimeCorrection(summerTimeClock(
-                            birth.year, birth.month, birth.day, birth.hour, birth.minute));
+    const bool inSummerTime = !timeUnknown && !exact &&
+                              needsSummerTimeCorrection(summerTimeClock(
+                                  birth.year, birth.month, birth.day, birth.hour, birth.minute));
     const bool corrected = inSummerTime && input.summerTimeCorrection;
     int fileSlot = slot;
     if (corrected) {

@@ -92,8 +92,7 @@ BirthAmbiguity assessBirthAmbiguity(const AppraisalRunner& runner) {
     if (!runner.hasRun()) return {};
     const AppraisalInput& input = runner.lastInput();
     const int slot = birthTimeIndexOf(input.timeSlotText);
-    const bool unknown =
-        input.exactHour < 0 && (slot < 0 || slot == kUnknownBirthTime);
+    const bool unknown = input.exactHour < 0 && (slot < 0 || slot == kUnknownBirthTime);
     const SolarFacts& facts = runner.solarFacts();
     return assessBirthAmbiguity(runner.birthMoment(), facts.localHour, facts.localMinute,
                                 facts.dayStem, input.astronomy, unknown);
@@ -155,7 +154,8 @@ CandidateChart describe(const Tmandata& chart, const AppraisalDisplay& display) 
     for (std::size_t i = 0; i < 4; ++i) c.pillars[i] = blocks[i]->pillar();
     auto text = [](std::string_view s) { return s.empty() ? std::string("-") : std::string(s); };
     for (std::size_t i = 0; i < 4; ++i) c.items.push_back(text(pillarName(c.pillars[i])));
-    for (const std::size_t i : {0u, 1u, 3u}) c.items.push_back(text(tenGodName(blocks[i]->stemTenGod)));
+    for (const std::size_t i : {0u, 1u, 3u})
+        c.items.push_back(text(tenGodName(blocks[i]->stemTenGod)));
     for (std::size_t i = 0; i < 4; ++i) {
         const PillarCell& cell = display.columns[static_cast<std::size_t>(columns[i])];
         std::string joined;
@@ -170,10 +170,10 @@ CandidateChart describe(const Tmandata& chart, const AppraisalDisplay& display) 
     }
     c.items.push_back(text(display.patternName));
     const std::string useful = std::string(stemName(display.usefulStem));
-    c.items.push_back(useful.empty() ? "-"
-                                     : useful + "（" +
-                                           std::string(elementName(elementOfStem(display.usefulStem))) +
-                                           "）");
+    c.items.push_back(useful.empty()
+                          ? "-"
+                          : useful + "（" +
+                                std::string(elementName(elementOfStem(display.usefulStem))) + "）");
     c.items.push_back(text(display.favourableText));
     c.items.push_back(text(display.unfavourableText));
     return c;
@@ -207,7 +207,8 @@ std::string assumptionOf(const CandidateChart& c, const CandidateChart& asRun) {
     if (!(c.pillars[3] == asRun.pillars[3])) {
         add(std::string(branchName(c.pillars[3].branch)) + "の刻");
     }
-    if (text.empty()) text = std::to_string(std::abs(c.offsetMinutes)) + (later ? " 分後" : " 分前");
+    if (text.empty())
+        text = std::to_string(std::abs(c.offsetMinutes)) + (later ? " 分後" : " 分前");
     return text;
 }
 
@@ -268,7 +269,8 @@ std::vector<CandidateChart> candidateCharts(AppraisalRunner& runner,
         offsets.push_back(-step);
         offsets.push_back(step);
     }
-    if (ambiguity.nearEntryMinutes && std::abs(*ambiguity.nearEntryMinutes) == kNearBoundaryMinutes) {
+    if (ambiguity.nearEntryMinutes &&
+        std::abs(*ambiguity.nearEntryMinutes) == kNearBoundaryMinutes) {
         offsets.push_back(ambiguity.entryAfterBirth ? kNearBoundaryMinutes + 1
                                                     : -kNearBoundaryMinutes - 1);
     }

@@ -1,8 +1,9 @@
 #pragma once
 // A birth close to a boundary of the pillars has more than one possible chart: within 30 minutes
 // of a 節 entry (the month pillar changes, at 立春 the year pillar too), within 30 minutes of a
-// two-hour boundary of the hour pillar, or with the time unknown. The cheap facts (minutes, unknown)
-// are kept apart from the candidate charts, which are worked on demand by the appraisal run itself.
+// two-hour boundary of the hour pillar, or with the time unknown. The cheap facts (minutes,
+// unknown) are kept apart from the candidate charts, which are worked on demand by the appraisal
+// run itself.
 
 #include <array>
 #include <optional>
@@ -58,10 +59,10 @@ std::string ambiguityLine(const BirthAmbiguity& ambiguity);
 
 // One chart the birth may have, as the page would show it.
 struct CandidateChart {
-    std::string assumption;   // "鑑定どおり", "節入り後", "丑の刻", "立春前・子の刻", ...
-    int offsetMinutes = 0;    // from the moment run (0 for the chart as run and for a period)
-    std::string periodText;   // for an unknown time: the birth-time period ("01:00-03:00")
-    bool asRun = false;       // the chart the run gave
+    std::string assumption;  // "鑑定どおり", "節入り後", "丑の刻", "立春前・子の刻", ...
+    int offsetMinutes = 0;   // from the moment run (0 for the chart as run and for a period)
+    std::string periodText;  // for an unknown time: the birth-time period ("01:00-03:00")
+    bool asRun = false;      // the chart the run gave
     std::array<Pillar, 4> pillars{};  // year, month, day, hour
     // Text of every compared item, under the keys of candidateItemKeys() in that order.
     std::vector<std::string> items;

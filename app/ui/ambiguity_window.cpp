@@ -24,7 +24,9 @@ QString columnHeading(const CandidateChart& c) {
     if (!c.periodText.empty()) {
         heading += "\n" + qs(c.periodText);
     } else if (c.offsetMinutes != 0) {
-        heading += QString("\n%1 分%2").arg(std::abs(c.offsetMinutes)).arg(c.offsetMinutes > 0 ? "後" : "前");
+        heading += QString("\n%1 分%2")
+                       .arg(std::abs(c.offsetMinutes))
+                       .arg(c.offsetMinutes > 0 ? "後" : "前");
     }
     return heading;
 }

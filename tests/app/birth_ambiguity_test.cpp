@@ -95,8 +95,9 @@ TEST_F(BirthAmbiguityTest, TwentyNineMinutesFromAnEntryIsNearAndThirtyOneIsNot) 
         int birth;
         bool near;
     };
-    for (const Case& c : {Case{"29 before", before - 29, true}, Case{"31 before", before - 31, false},
-                          Case{"29 after", after + 29, true}, Case{"31 after", after + 31, false}}) {
+    for (const Case& c :
+         {Case{"29 before", before - 29, true}, Case{"31 before", before - 31, false},
+          Case{"29 after", after + 29, true}, Case{"31 after", after + 31, false}}) {
         SCOPED_TRACE(c.what);
         const BirthAmbiguity a = run(clientAt("2024/02/04", c.birth));
         const long expected = std::lround(entry - c.birth);
