@@ -189,7 +189,7 @@ AppraisalStatus AppraisalRunner::compute(const AppraisalInput& input, Notifier& 
         birthTimeSlotMiddle(slot, birth.hour, birth.minute);
     }
     // The middle of the entered period stands for the clock reading; an unknown time is never
-    // taken for summer time.
+    // taken for summer time, nor an exact time, which is standard time already.
     const bool inSummerTime = !timeUnknown && !exact &&
                               needsSummerTimeCorrection(summerTimeClock(
                                   birth.year, birth.month, birth.day, birth.hour, birth.minute));
