@@ -661,6 +661,8 @@ void ChartPage::showAmbiguity(const QString& line) {
 }
 
 void ChartPage::resetForRun() {
+    // The line belongs to a completed run: it is told again when the run completes.
+    showAmbiguity({});
     for (PillarBoard::Column& col : board_->columns) col.mark->clear();
     board_->resetHiddenButtons();
     board_->clearLines();

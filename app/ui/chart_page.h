@@ -73,8 +73,8 @@ class ChartPage : public QWidget {
 
     // Fills every control from the display facts of a completed run.
     void showDisplay(const AppraisalDisplay& display);
-    // What a run resets before it starts: the pillar marks, the relation lines and markers, and
-    // the hidden-stem buttons back at home.
+    // What a run resets before it starts: the pillar marks, the relation lines and markers, the
+    // hidden-stem buttons back at home, and the line about a birth near a boundary.
     void resetForRun();
     // The line about a birth near a boundary of the pillars (or of unknown time) with the button
     // that compares the candidate charts; an empty line hides both.
