@@ -28,7 +28,8 @@ AppraisalRunner::AppraisalRunner(AppPaths paths)
       qreki_(std::make_unique<TQrekiMod>()),
       facts_(std::make_unique<SolarFacts>()),
       oldDate_(std::make_unique<OldCalendarDate>()),
-      stars_(std::make_unique<NineStarKi>()) {}
+      stars_(std::make_unique<NineStarKi>()),
+      birth_(std::make_unique<BirthMoment>()) {}
 
 AppraisalRunner::~AppraisalRunner() = default;
 
@@ -93,7 +94,44 @@ void setSummerTimeNote(AppraisalDisplay& display, bool inSummerTime, bool correc
 
 }  // namespace
 
+// One run's results before they replace the runner's.
+struct AppraisalRunner::Outcome {
+    Tmandata chart;
+    AppraisalDisplay display;
+    SolarFacts facts;
+    OldCalendarDate oldDate;
+    NineStarKi stars;
+    BirthMoment birth;
+};
+
 AppraisalStatus AppraisalRunner::run(const AppraisalInput& input, Notifier& notifier) {
+    Outcome out;
+    const AppraisalStatus status = compute(input, notifier, out);
+    if (status != AppraisalStatus::Completed) return status;
+    display_ = std::move(out.display);
+    *facts_ = out.facts;
+    *oldDate_ = out.oldDate;
+    *stars_ = out.stars;
+    *birth_ = out.birth;
+    *current_ = std::move(out.chart);
+    input_ = input;
+    return status;
+}
+
+AppraisalStatus AppraisalRunner::trial(const AppraisalInput& input, Tmandata& chart,
+                                       AppraisalDisplay& display) {
+    // The run being compared has answered every question already.
+    RecordingNotifier quiet;
+    Outcome out;
+    const AppraisalStatus status = compute(input, quiet, out);
+    if (status != AppraisalStatus::Completed) return status;
+    chart = std::move(out.chart);
+    display = std::move(out.display);
+    return status;
+}
+
+AppraisalStatus AppraisalRunner::compute(const AppraisalInput& input, Notifier& notifier,
+                                         Outcome& out) {
     const Schools schools{input.hiddenStemSchool, input.stageSchool, false};
     const DateYmd today{input.today.year, input.today.month, input.today.day};
     const OldCalendarVariant variant =
@@ -135,9 +173,14 @@ AppraisalStatus AppraisalRunner::run(const AppraisalInput& input, Notifier& noti
     birth.minute = 0;
     const SolarFacts noon = computeSolarFacts(birth, terms, input.today.year, input.astronomy);
 
-    int slot = birthTimeIndexOf(input.timeSlotText);
+    const bool exact = input.exactHour >= 0 && input.exactHour <= 23 && input.exactMinute >= 0 &&
+                       input.exactMinute <= 59;
+    int slot = exact ? birthTimeIndexOfHour(input.exactHour) : birthTimeIndexOf(input.timeSlotText);
     const bool timeUnknown = slot < 0 || slot == kUnknownBirthTime;
-    if (timeUnknown) {
+    if (exact) {
+        birth.hour = input.exactHour;
+        birth.minute = input.exactMinute;
+    } else if (timeUnknown) {
         slot = kUnknownBirthTime;
         notifier.info(kUnknownTimeMessage, "時刻指定なし");
         const Pillar inferred = InferHourPillar(noon.monthBranch, noon.dayStem);
@@ -147,10 +190,10 @@ AppraisalStatus AppraisalRunner::run(const AppraisalInput& input, Notifier& noti
         birthTimeSlotMiddle(slot, birth.hour, birth.minute);
     }
     // The middle of the entered period stands for the clock reading; an unknown time is never
-    // taken for summer time.
-    const bool inSummerTime =
-        !timeUnknown && needsSummerTimeCorrection(summerTimeClock(
-                            birth.year, birth.month, birth.day, birth.hour, birth.minute));
+    // taken for summer time, nor an exact time, which is standard time already.
+    const bool inSummerTime = !timeUnknown && !exact &&
+                              needsSummerTimeCorrection(summerTimeClock(
+                                  birth.year, birth.month, birth.day, birth.hour, birth.minute));
     const bool corrected = inSummerTime && input.summerTimeCorrection;
     int fileSlot = slot;
     if (corrected) {
@@ -161,8 +204,9 @@ AppraisalStatus AppraisalRunner::run(const AppraisalInput& input, Notifier& noti
     // Second pass on a fresh record: the previous chart stays until this run completes.
     next.clearChart();
     next.nameText = input.name;
-    next.birthTimeText =
-        timeUnknown ? std::string(kBirthTimeSlots[kUnknownBirthTime]) : input.timeSlotText;
+    next.birthTimeText = timeUnknown ? std::string(kBirthTimeSlots[kUnknownBirthTime])
+                         : exact     ? std::string(kBirthTimeSlots[static_cast<std::size_t>(slot)])
+                                     : input.timeSlotText;
     next.birthTimeIndex = slot;
     if (!next.validateBirthInput(dateText, kEraWestern, today, notifier)) {
         return AppraisalStatus::InvalidDate;
@@ -214,13 +258,13 @@ AppraisalStatus AppraisalRunner::run(const AppraisalInput& input, Notifier& noti
     next.analyseChart(notifier);
     next.computePriorDate();
 
-    display_ = buildChartDisplay({next, facts, oldDate, stars, input});
-    setSummerTimeNote(display_, inSummerTime, corrected);
-    *facts_ = facts;
-    *oldDate_ = oldDate;
-    *stars_ = stars;
-    *current_ = std::move(next);
-    input_ = input;
+    out.display = buildChartDisplay({next, facts, oldDate, stars, input});
+    setSummerTimeNote(out.display, inSummerTime, corrected);
+    out.facts = facts;
+    out.oldDate = oldDate;
+    out.stars = stars;
+    out.birth = birth;
+    out.chart = std::move(next);
     return AppraisalStatus::Completed;
 }
 

@@ -19,6 +19,7 @@ class TQrekiMod;
 struct SolarFacts;
 struct OldCalendarDate;
 struct NineStarKi;
+struct BirthMoment;
 
 struct CivilDate {
     int year = 0, month = 0, day = 0;
@@ -42,6 +43,10 @@ struct AppraisalInput {
     // The astronomy of the pillars, the entries and the solar-term table.
     Astronomy astronomy = Astronomy::Described;
     CivilDate today;  // the run never reads the clock
+    // Set (0..23 and 0..59): the run works from this JST clock time on the date instead of the
+    // middle of the entered period, and takes it as free of summer time. The charts around an
+    // uncertain birth moment are worked this way.
+    int exactHour = -1, exactMinute = 0;
 };
 
 // The input of one run for a client under `settings`, as the main window's run builds it.
@@ -166,6 +171,9 @@ class AppraisalRunner {
 
     // Runs one appraisal. A run that stops early leaves the previous chart and display untouched.
     AppraisalStatus run(const AppraisalInput& input, Notifier& notifier);
+    // Works the chart and display of `input` as a run would, without a notice and without
+    // touching the current chart; a question (the southern mode) is answered yes.
+    AppraisalStatus trial(const AppraisalInput& input, Tmandata& chart, AppraisalDisplay& display);
 
     // True once a run has completed (the current chart's day stem is non-zero).
     bool hasRun() const;
@@ -179,6 +187,10 @@ class AppraisalRunner {
     const NineStarKi& nineStars() const { return *stars_; }
     // The astronomy of the last completed run (described before the first).
     Astronomy astronomy() const { return input_.astronomy; }
+    // The input of the last completed run, and the JST birth moment it worked from (after any
+    // summer-time correction; for an unknown time the moment of the inferred hour).
+    const AppraisalInput& lastInput() const { return input_; }
+    const BirthMoment& birthMoment() const { return *birth_; }
     // The old-calendar converter the runs share (its Taiwan table, its solar-term table).
     TQrekiMod& oldCalendar() { return *qreki_; }
     // Reads QrekiTaiwan.txt for the Taiwan variant (notices as the converter gives them).
@@ -203,6 +215,10 @@ class AppraisalRunner {
     std::unique_ptr<SolarFacts> facts_;
     std::unique_ptr<OldCalendarDate> oldDate_;
     std::unique_ptr<NineStarKi> stars_;
+    std::unique_ptr<BirthMoment> birth_;
+
+    struct Outcome;
+    AppraisalStatus compute(const AppraisalInput& input, Notifier& notifier, Outcome& out);
 };
 
 }  // namespace suimei

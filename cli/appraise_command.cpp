@@ -9,11 +9,13 @@
 #include <thread>
 
 #include "app/appraisal.h"
+#include "app/birth_ambiguity.h"
 #include "app/client_table.h"
 #include "app/settings.h"
 #include "calendar/old_calendar.h"
 #include "calendar/pillars.h"
 #include "chart/mandata.h"
+#include "cli/ambiguity_json.h"
 #include "cli/appraisal_options.h"
 #include "cli/chart_json.h"
 #include "cli/command.h"
@@ -116,12 +118,17 @@ int runAppraise(const Args& args) {
     args.allowOnly(known);
     AppraisalRunner runner(AppPaths::fromEnvironment());
     if (!runClient(args, runner, "appraise")) return 2;
+    const BirthAmbiguity ambiguity = assessBirthAmbiguity(runner);
     if (args.has("json")) {
         std::string out;
-        writeRunJson(out, runner, [](JsonWriter&) {});
+        writeRunJson(out, runner, [&](JsonWriter& w) {
+            w.key("ambiguity");
+            w.raw(ambiguityJson(ambiguity, candidateCharts(runner, ambiguity)).dump());
+        });
         std::fwrite(out.data(), 1, out.size(), stdout);
     } else {
         printChart(runner);
+        if (ambiguity.ambiguous()) std::printf("%s\n", ambiguityLine(ambiguity).c_str());
     }
     return 0;
 }
@@ -131,6 +138,9 @@ struct BatchOptions {
     AppraisalInput settings;
     bool json = false;
     bool yes = false;
+    // Only the clients whose birth admits more than one chart, told by the cheap facts first,
+    // each with its candidate charts (JSON) or the reason (a last column).
+    bool ambiguousOnly = false;
 };
 
 // One client of the file: appends its line (a result or an error) to `out`. Returns false for a
@@ -173,15 +183,27 @@ bool appraiseRecord(const CsvRecord& rec, const BatchOptions& options, Appraisal
     if (runner.run(in, notifier) != AppraisalStatus::Completed) {
         return fail(lastMessage(notifier));
     }
+    BirthAmbiguity ambiguity;
+    if (options.ambiguousOnly) {
+        ambiguity = assessBirthAmbiguity(runner);
+        if (!ambiguity.ambiguous()) return true;
+    }
     if (options.json) {
-        writeRunJson(out, runner, [&](JsonWriter& w) { w.member("line", lineNo); });
+        writeRunJson(out, runner, [&](JsonWriter& w) {
+            w.member("line", lineNo);
+            if (options.ambiguousOnly) {
+                w.key("ambiguity");
+                w.raw(ambiguityJson(ambiguity, candidateCharts(runner, ambiguity)).dump());
+            }
+        });
     } else {
         const Tmandata& c = runner.chart();
         const AppraisalDisplay& d = runner.display();
         out += in.name + '\t' + d.normalizedDate + '\t' + pillarName(c.yearPillar.pillar()) +
                pillarName(c.monthPillar.pillar()) + pillarName(c.dayPillar.pillar()) +
-               pillarName(c.hourPillar.pillar()) + '\t' + d.patternName + '\t' + d.strengthClass +
-               '\n';
+               pillarName(c.hourPillar.pillar()) + '\t' + d.patternName + '\t' + d.strengthClass;
+        if (options.ambiguousOnly) out += '\t' + ambiguityLine(ambiguity);
+        out += '\n';
     }
     return true;
 }
@@ -275,12 +297,13 @@ int defaultJobs() {
 
 int runBatch(const Args& args) {
     std::vector<std::string> known = settingOptionNames();
-    known.insert(known.end(), {"csv", "json", "jobs"});
+    known.insert(known.end(), {"csv", "json", "jobs", "ambiguous-only"});
     args.allowOnly(known);
     BatchOptions options;
     options.settings = settingsFrom(args);
     options.json = args.has("json");
     options.yes = args.has("yes");
+    options.ambiguousOnly = args.has("ambiguous-only");
     const int jobs = args.intValue("jobs", defaultJobs(), 1, 256);
     const std::string path = args.require("csv");
     if (const std::string why = csvPathProblem(path, {}, true); !why.empty()) {
@@ -317,6 +340,9 @@ std::string batchHelp() {
            "                          one line per client; a client whose time slot or sex is\n"
            "                          not one of the list gets an error line, not a guess\n"
            "  --json                  one JSON object per client\n"
+           "  --ambiguous-only        only the clients born near a boundary of the pillars or\n"
+           "                          with the time unknown, with the candidate charts (JSON)\n"
+           "                          or the reason (a last column)\n"
            "  --jobs N                clients appraised N at a time (default: one per core);\n"
            "                          the output is the same, in the order of the file\n" +
            schoolOptionsHelp();
@@ -331,8 +357,8 @@ const CommandRegistrar appraiseRegistrar({"appraise",
                                           &appraiseHelp});
 const CommandRegistrar batchRegistrar(
     {"batch",
-     "batch --csv FILE [--json] [--jobs N] (same settings options as appraise)",
-     {"json", "south", "yes"},
+     "batch --csv FILE [--json] [--ambiguous-only] [--jobs N] (same settings options as appraise)",
+     {"json", "south", "yes", "ambiguous-only"},
      {"csv", "jobs", "hidden-stem-school", "stage-school", "qreki-base", "calendar", "summer-time",
       "astronomy", "today"},
      &runBatch,

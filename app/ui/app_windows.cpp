@@ -1,5 +1,8 @@
 #include "app/ui/app_windows.h"
 
+#include "app/birth_ambiguity.h"
+#include "app/ui/ambiguity_window.h"
+#include "app/ui/chart_page.h"
 #include "app/ui/graph_weights_window.h"
 #include "app/ui/main_window.h"
 #include "app/ui/settings_window.h"
@@ -14,7 +17,9 @@ void installAppWindows(Tmenufrm& mainWindow, AppraisalBackend& backend, const Wo
         new Tgraphcalcfrm(bench.settings, bench.store, bench.notifier, &mainWindow);
     auto* stagePoints = new Tbiosetteifrm(bench.settings, bench.store, bench.notifier, &mainWindow);
     auto* utility = new TUtyForm1(mainWindow, backend, bench.notifier, &mainWindow);
+    auto* candidates = new AmbiguityWindow(&mainWindow);
     WindowRegistry& registry = bench.registry;
+    AppraisalRunner& runner = bench.runner;
 
     // The settings change at once; the windows that show a school follow them.
     QObject::connect(settingsWindow, &Tenvsetfrm::hiddenStemSchoolChosen, &registry,
@@ -40,6 +45,16 @@ void installAppWindows(Tmenufrm& mainWindow, AppraisalBackend& backend, const Wo
                          if (backend.hasRun()) mainWindow.showAppraisal(backend.display());
                      });
 
+    // After each run the chart page tells whether the birth admits more than one chart; the
+    // candidates themselves are worked only when the reader asks for them.
+    QObject::connect(&registry, &WindowRegistry::appraisalCompleted, &mainWindow,
+                     [&mainWindow, &runner] {
+                         mainWindow.chartPage()->showAmbiguity(
+                             QString::fromStdString(ambiguityLine(assessBirthAmbiguity(runner))));
+                     });
+    QObject::connect(mainWindow.chartPage(), &ChartPage::ambiguityComparisonRequested, &registry,
+                     [&registry] { registry.open("ambiguitybtn"); });
+
     registry.setOpener("envsetbtn", [settingsWindow, &mainWindow] {
         settingsWindow->loadControls();
         presentSideWindow(settingsWindow, &mainWindow);
@@ -51,6 +66,12 @@ void installAppWindows(Tmenufrm& mainWindow, AppraisalBackend& backend, const Wo
                        [stagePoints, &mainWindow] { presentSideWindow(stagePoints, &mainWindow); });
     registry.setOpener("utybtn",
                        [utility, &mainWindow] { presentSideWindow(utility, &mainWindow); });
+    registry.setOpener("ambiguitybtn", [candidates, &mainWindow, &runner] {
+        const BirthAmbiguity ambiguity = assessBirthAmbiguity(runner);
+        if (!ambiguity.ambiguous()) return;
+        candidates->showCandidates(ambiguityLine(ambiguity), candidateCharts(runner, ambiguity));
+        presentSideWindow(candidates, &mainWindow);
+    });
 }
 
 }  // namespace suimei

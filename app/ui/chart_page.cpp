@@ -399,7 +399,17 @@ QWidget* ChartPage::buildFactsGroup() {
     connect(summerbox_, &QCheckBox::toggled, this, &ChartPage::summerTimeCorrectionToggled);
     grid->addWidget(summerlbl_, 7, 0, 1, 2);
     grid->addWidget(summerbox_, 7, 2);
-    grid->setRowStretch(8, 1);
+    // Shown only after a run whose birth admits more than one chart.
+    ambiguitylbl_ = makeLabel(group, "ambiguitylbl");
+    ambiguitylbl_->setStyleSheet("color:#b03000;");
+    ambiguitybtn_ = makeButton(group, "ambiguitybtn", "候補の命式を比べる",
+                               "境界の前後や時刻ごとの命式を並べて比べます");
+    ambiguitylbl_->hide();
+    ambiguitybtn_->hide();
+    connect(ambiguitybtn_, &QPushButton::clicked, this, &ChartPage::ambiguityComparisonRequested);
+    grid->addWidget(ambiguitylbl_, 8, 0, 1, 2);
+    grid->addWidget(ambiguitybtn_, 8, 2);
+    grid->setRowStretch(9, 1);
     return group;
 }
 
@@ -644,7 +654,15 @@ QWidget* ChartPage::buildPatternGroup() {
     return group;
 }
 
+void ChartPage::showAmbiguity(const QString& line) {
+    ambiguitylbl_->setText(line);
+    ambiguitylbl_->setVisible(!line.isEmpty());
+    ambiguitybtn_->setVisible(!line.isEmpty());
+}
+
 void ChartPage::resetForRun() {
+    // The line belongs to a completed run: it is told again when the run completes.
+    showAmbiguity({});
     for (PillarBoard::Column& col : board_->columns) col.mark->clear();
     board_->resetHiddenButtons();
     board_->clearLines();

@@ -73,9 +73,12 @@ class ChartPage : public QWidget {
 
     // Fills every control from the display facts of a completed run.
     void showDisplay(const AppraisalDisplay& display);
-    // What a run resets before it starts: the pillar marks, the relation lines and markers, and
-    // the hidden-stem buttons back at home.
+    // What a run resets before it starts: the pillar marks, the relation lines and markers, the
+    // hidden-stem buttons back at home, and the line about a birth near a boundary.
     void resetForRun();
+    // The line about a birth near a boundary of the pillars (or of unknown time) with the button
+    // that compares the candidate charts; an empty line hides both.
+    void showAmbiguity(const QString& line);
 
     PillarBoard* board() const { return board_; }
     // The stem meaning of a column from the last display (empty before a run or for no stem).
@@ -87,6 +90,8 @@ class ChartPage : public QWidget {
     void monthBranchClicked();
     // The reader ticked or cleared the one-hour correction of a summer-time birth.
     void summerTimeCorrectionToggled(bool correct);
+    // The reader pressed 候補の命式を比べる.
+    void ambiguityComparisonRequested();
 
   private:
     QWidget* buildFactsGroup();
@@ -122,6 +127,8 @@ class ChartPage : public QWidget {
     // Shown only for a birth in the summer time of 1948-1951.
     QLabel* summerlbl_ = nullptr;
     QCheckBox* summerbox_ = nullptr;
+    QLabel* ambiguitylbl_ = nullptr;
+    QPushButton* ambiguitybtn_ = nullptr;
 };
 
 }  // namespace suimei

@@ -197,6 +197,76 @@ TEST(BatchCommand, AnyNumberOfJobsWritesTheSameLinesInTheFileOrder) {
     }
 }
 
+// 2000-01-01 00:00-01:00 is worked at 00:31 local time, 29 minutes before the 丑 hour;
+// 23:00-00:00 at 23:31, 31 minutes past 23:00, is not near a boundary.
+TEST(AppraiseCommand, AmbiguityMembers) {
+    int status = -1;
+    const auto near = nlohmann::json::parse(
+        cli("appraise --date 2000/01/01 --slot 00:00-01:00 --sex 男 --json --today 2026/12/08",
+            &status),
+        nullptr, false);
+    ASSERT_EQ(status, 0);
+    const auto& a = near["ambiguity"];
+    EXPECT_TRUE(a["nearEntryMinutes"].is_null());
+    EXPECT_EQ(a["nearHourBoundaryMinutes"], 29);
+    EXPECT_EQ(a["timeUnknown"], false);
+    EXPECT_EQ(a["ambiguous"], true);
+    ASSERT_EQ(a["candidates"].size(), 2u);
+    const auto& other = a["candidates"][1];
+    EXPECT_EQ(other["assumption"], "丑の刻");
+    EXPECT_EQ(other["pillars"]["hour"], "癸丑");
+    EXPECT_EQ(other["pillars"]["day"], "戊午");
+    EXPECT_TRUE(other["patternName"].is_string());
+    EXPECT_TRUE(other["favourableElements"].is_string());
+    EXPECT_NE(std::find(other["differs"].begin(), other["differs"].end(), "pillars.hour"),
+              other["differs"].end());
+
+    const auto far = nlohmann::json::parse(
+        cli("appraise --date 2000/01/01 --slot 23:00-00:00 --sex 男 --json --today 2026/12/08",
+            &status),
+        nullptr, false);
+    EXPECT_EQ(far["ambiguity"]["ambiguous"], false);
+    EXPECT_TRUE(far["ambiguity"]["nearHourBoundaryMinutes"].is_null());
+    EXPECT_TRUE(far["ambiguity"]["candidates"].empty());
+
+    const std::string text =
+        cli("appraise --date 2000/01/01 --slot 00:00-01:00 --sex 男 --today 2026/12/08", &status);
+    EXPECT_NE(text.find("境界に近い生まれです：時の境目まで 29 分"), std::string::npos);
+}
+
+TEST(BatchCommand, AmbiguousOnlyListsTheClientsNearABoundary) {
+    testing::TempDir dir;
+    std::string csv = "\"近\",\"2000/01/01\",\"00:00-01:00\",\"男\"\r\n";
+    csv += "\"遠\",\"2000/01/01\",\"01:00-03:00\",\"男\"\r\n";
+    csv += "\"不明\",\"2000/01/01\",\"不明の場合\",\"女\"\r\n";
+    const auto file = dir.write("c.csv", *utf8ToCp932(csv));
+    int status = -1;
+    const std::string all = cli("batch --today 2026/12/08 --csv " + file.string(), &status);
+    EXPECT_EQ(std::count(all.begin(), all.end(), '\n'), 3);
+    EXPECT_EQ(all.find("境界"), std::string::npos) << "plain batch lines have no reason column";
+
+    const std::string text =
+        cli("batch --ambiguous-only --today 2026/12/08 --csv " + file.string(), &status);
+    EXPECT_EQ(status, 0);
+    std::istringstream lines(text);
+    std::string line;
+    std::vector<std::string> rows;
+    while (std::getline(lines, line)) rows.push_back(line);
+    ASSERT_EQ(rows.size(), 2u) << text;
+    EXPECT_EQ(rows[0].rfind("近\t", 0), 0u);
+    EXPECT_NE(rows[0].find("\t境界に近い生まれです：時の境目まで 29 分"), std::string::npos);
+    EXPECT_EQ(rows[1].rfind("不明\t", 0), 0u);
+    EXPECT_NE(rows[1].find("\t生まれた時刻が不明です"), std::string::npos);
+
+    const std::string json =
+        cli("batch --json --ambiguous-only --today 2026/12/08 --csv " + file.string(), &status);
+    std::istringstream jsonLines(json);
+    ASSERT_TRUE(std::getline(jsonLines, line));
+    const auto first = nlohmann::json::parse(line, nullptr, false);
+    EXPECT_EQ(first["line"], 1);
+    EXPECT_EQ(first["ambiguity"]["candidates"].size(), 2u);
+}
+
 TEST(EtoCommand, PrintsTheFileOfAYear) {
     int status = -1;
     const std::string out = cli("eto --year 1970", &status);
