@@ -196,21 +196,11 @@ TEST(PreciseSolarTerms, OldCalendarConverterRefillsItsTableWhenTheAstronomyChang
     EXPECT_EQ(qreki.solarTerms()[2].text, described);
 }
 
-BirthMoment birthAt(int y, int m, int d, int h, int min) {
-    BirthMoment b;
-    b.year = y;
-    b.month = m;
-    b.day = d;
-    b.hour = h;
-    b.minute = min;
-    return b;
-}
-
 TEST(PreciseSolarTerms, PillarsNearAnEntryFollowTheChosenAstronomy) {
     const SolarTermTable none{};
     // 2020 立春 at 18:03:38 JST (golden file): at 18:00 the year and month have not turned yet.
     // The described series has it before 18:00.
-    const BirthMoment spring = birthAt(2020, 2, 4, 18, 0);
+    const BirthMoment spring{2020, 2, 4, 18, 0};
     const SolarFacts precise = computeSolarFacts(spring, none, 2026, Astronomy::Precise);
     const SolarFacts described = computeSolarFacts(spring, none, 2026, Astronomy::Described);
     EXPECT_EQ(pillarName(precise.yearPillar()), "己亥");
@@ -227,7 +217,7 @@ TEST(PreciseSolarTerms, PillarsNearAnEntryFollowTheChosenAstronomy) {
     // 2024 清明 at 16:02:15 JST: the entry hour of April and the month at 16:00.
     EXPECT_EQ(findMonthEntry(2024, 4, Astronomy::Precise).hour, 16);
     EXPECT_EQ(findMonthEntry(2024, 4, Astronomy::Described).hour, 15);
-    const BirthMoment april = birthAt(2024, 4, 4, 16, 0);
+    const BirthMoment april{2024, 4, 4, 16, 0};
     EXPECT_EQ(pillarName(computeSolarFacts(april, none, 2026, Astronomy::Precise).monthPillar()),
               "丁卯");
     EXPECT_EQ(pillarName(computeSolarFacts(april, none, 2026).monthPillar()), "戊辰");
