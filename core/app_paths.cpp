@@ -28,7 +28,8 @@ bool isEditable(const std::string& name) {
 bool isSideFile(const fs::path& file) {
     const std::string name = file.filename().string();
     for (const std::string end : {"-wal", "-shm", "-journal", ".part"}) {
-        if (name.size() > end.size() && name.compare(name.size() - end.size(), end.size(), end) == 0)
+        if (name.size() > end.size() &&
+            name.compare(name.size() - end.size(), end.size(), end) == 0)
             return true;
     }
     return false;

@@ -99,7 +99,7 @@ bool readDefinition(sqlite3* db, TableDef& def) {
 // writable even for root, whom the permissions do not stop: an installed folder made read-only
 // stays untouched whoever runs the program.
 bool writable(const fs::path& path) {
-    struct stat st{};
+    struct stat st {};
     if (::stat(path.c_str(), &st) != 0) return false;
     return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0 && ::access(path.c_str(), W_OK) == 0;
 }

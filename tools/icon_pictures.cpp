@@ -36,7 +36,8 @@ int main(int argc, char** argv) {
         }
         const QString folder = QStringLiteral("%1x%1/apps").arg(size);
         if (!out.mkpath(folder)) return 1;
-        const QString file = out.filePath(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+        const QString file =
+            out.filePath(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
         if (!image.save(file, "PNG")) {
             std::fprintf(stderr, "icon_pictures: cannot write %s\n", qPrintable(file));
             return 1;
