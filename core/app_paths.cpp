@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <cctype>
 #include <cstdlib>
 #include <system_error>
 
@@ -24,15 +25,12 @@ bool isEditable(const std::string& name) {
     return false;
 }
 
-// A journal or lock SQLite leaves beside a table, or a copy cut short: never the user's table.
-bool isSideFile(const fs::path& file) {
-    const std::string name = file.filename().string();
-    for (const std::string end : {"-wal", "-shm", "-journal", ".part"}) {
-        if (name.size() > end.size() &&
-            name.compare(name.size() - end.size(), end.size(), end) == 0)
-            return true;
-    }
-    return false;
+// A table file of bun/ ("kanteibun1.db", "sixty.DB"); the reading texts beside them are read where
+// they were shipped, and a journal SQLite leaves beside a table or a copy cut short is no table.
+bool isTableFile(const fs::path& file) {
+    std::string ext = file.extension().string();
+    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return ext == ".db";
 }
 
 // $HOME, else the account's home folder; empty when neither is known.
@@ -152,7 +150,7 @@ bool AppPaths::prepareUserFiles(std::string* error) const {
         std::error_code walk;
         for (fs::directory_iterator it(shippedBun, walk), end; !walk && it != end;
              it.increment(walk)) {
-            if (!it->is_regular_file(ec) || isSideFile(it->path())) continue;
+            if (!it->is_regular_file(ec) || !isTableFile(it->path())) continue;
             if (!copyIfMissing(it->path(), ownBun / it->path().filename(), error)) return false;
         }
     }

@@ -98,6 +98,7 @@ class UserFilesTest : public ::testing::Test {
         dir.write("app/bun/sixty.DB", "sixty pillars");
         dir.write("app/bun/kouun.db-wal", "a journal left by a run");
         dir.write("app/bun/kouun.db.part", "half a copy");
+        dir.write("app/bun/kar6.txt", "a reading text");
         dir.write("app/tengen.db", "conception days");
         dir.write("app/QrekiTaiwan.txt", "taiwan");
         dir.write("app/kisobun.rtf", "shipped text");
@@ -113,6 +114,7 @@ TEST_F(UserFilesTest, EditableFilesAreCopiedOnceAndThenUsedFromTheUserFolder) {
     EXPECT_EQ(readAll(data / "bun" / "sixty.DB"), "sixty pillars");
     EXPECT_FALSE(fs::exists(data / "bun" / "kouun.db-wal"));
     EXPECT_FALSE(fs::exists(data / "bun" / "kouun.db.part"));
+    EXPECT_FALSE(fs::exists(data / "bun" / "kar6.txt"));
     EXPECT_EQ(readAll(data / "tengen.db"), "my own conception days");
     EXPECT_EQ(readAll(data / "QrekiTaiwan.txt"), "taiwan");
 
