@@ -17,9 +17,9 @@ if [ "${1:-}" = --install ]; then
     echo "Installed 推命ワークベンチ into $prefix:"
     echo "  programs          $prefix/bin/suimei, $prefix/bin/suimei-cli"
     echo "  application files $prefix/share/suimei-workbench"
-    echo "  menu entry, icon  $prefix/share/applications/suimei-workbench.desktop," \
-        "$prefix/share/icons/hicolor/scalable/apps/suimei-workbench.svg"
-    echo "Each user's settings go to ~/.config/suimei and client tables to ~/.local/share/suimei/jinmei."
+    echo "  menu entry, icons $prefix/share/applications/suimei-workbench.desktop," \
+        "$prefix/share/icons/hicolor/{scalable,48x48,256x256}/apps/suimei-workbench.{svg,png}"
+    echo "Each user's settings go to ~/.config/suimei, client and reading tables to ~/.local/share/suimei."
     case ":$PATH:" in
     *":$prefix/bin:"*) ;;
     *) echo "Add $prefix/bin to PATH to start it as \"suimei\"." ;;

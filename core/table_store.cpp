@@ -1,5 +1,8 @@
 #include "core/table_store.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <sstream>
 #include <system_error>
 
@@ -92,6 +95,46 @@ bool readDefinition(sqlite3* db, TableDef& def) {
     return true;
 }
 
+// Whether this process may change `path`. A path without any write permission counts as not
+// writable even for root, whom the permissions do not stop: an installed folder made read-only
+// stays untouched whoever runs the program.
+bool writable(const fs::path& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return false;
+    return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0 && ::access(path.c_str(), W_OK) == 0;
+}
+
+fs::path folderOf(const fs::path& file) {
+    return file.has_parent_path() ? file.parent_path() : fs::path(".");
+}
+
+// A table can be written only when its file can, and its folder too (SQLite keeps its journal
+// beside the file).
+bool tableWritable(const fs::path& file) {
+    return writable(file) && writable(folderOf(file));
+}
+
+// The URI that opens `file` for reading only. "immutable" tells SQLite that nobody changes the
+// file meanwhile, so it neither looks for nor makes a journal or shared-memory file beside it
+// (which a folder we cannot write would refuse, WAL mode or not).
+std::string readOnlyUri(const fs::path& file, bool immutable) {
+    std::string uri = "file:";
+    for (const char c : file.string()) {
+        if (c == '%' || c == '?' || c == '#') {
+            static const char hex[] = "0123456789ABCDEF";
+            const auto byte = static_cast<unsigned char>(c);
+            uri += '%';
+            uri += hex[byte >> 4];
+            uri += hex[byte & 15];
+        } else {
+            uri += c;
+        }
+    }
+    uri += "?mode=ro";
+    if (immutable) uri += "&immutable=1";
+    return uri;
+}
+
 }  // namespace
 
 Table::Table(sqlite3* db, fs::path file, TableDef def)
@@ -123,6 +166,9 @@ std::unique_ptr<Table> Table::open(const fs::path& file, const TableDef& request
     std::error_code ec;
     const bool exists = fs::exists(file, ec);
     if (!exists && !create) return fail("テーブルが見つかりません: " + file.string());
+    // A table we may not change (an installed, read-only folder) is read where it lies: opening
+    // it for writing would fail, or leave a journal beside it.
+    if (exists && !tableWritable(file)) return openReadOnly(file, requested, error);
     if (!exists && requested.fields.empty()) return fail("no fields: " + file.string());
     if (!exists) fs::create_directories(file.parent_path(), ec);
     sqlite3* db = nullptr;
@@ -213,7 +259,9 @@ std::unique_ptr<Table> Table::openReadOnly(const fs::path& file, const TableDef&
     std::error_code ec;
     if (!fs::is_regular_file(file, ec)) return fail("テーブルが見つかりません: " + file.string());
     sqlite3* db = nullptr;
-    if (sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+    const std::string uri = readOnlyUri(file, !tableWritable(file));
+    if (sqlite3_open_v2(uri.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr) !=
+        SQLITE_OK) {
         const std::string why = db ? sqlite3_errmsg(db) : "cannot open";
         sqlite3_close_v2(db);
         return fail(why + ": " + file.string());
@@ -468,8 +516,15 @@ bool Table::setField(const std::string& name, const std::string& value) {
     return true;
 }
 
+bool Table::refuseWrite() {
+    if (!readOnly_) return false;
+    lastError_ = "読み取り専用のテーブルには書き込めません: " + file_.string();
+    return true;
+}
+
 bool Table::post() {
     if (state_ == State::Browse) return true;
+    if (refuseWrite()) return false;
     const bool rowidKey = keyIsRowid(def_);
     std::vector<const FieldDef*> cols;
     for (std::size_t i = 0; i < def_.fields.size(); ++i) {
@@ -543,6 +598,7 @@ bool Table::deleteCurrent() {
         cancel();
         return true;
     }
+    if (refuseWrite()) return false;
     state_ = State::Browse;
     if (current_.empty()) return false;
     const long long doomed = currentKey_;
@@ -570,6 +626,7 @@ bool Table::deleteCurrent() {
 }
 
 bool Table::emptyTable() {
+    if (refuseWrite()) return false;
     state_ = State::Browse;
     if (!exec("DELETE FROM records")) return false;
     clearCurrent();
@@ -578,7 +635,7 @@ bool Table::emptyTable() {
 }
 
 Table::Batch::Batch(Table& t) : table_(t) {
-    open_ = table_.exec("BEGIN IMMEDIATE");
+    open_ = !table_.refuseWrite() && table_.exec("BEGIN IMMEDIATE");
 }
 
 Table::Batch::~Batch() {

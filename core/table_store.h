@@ -47,12 +47,14 @@ class Table {
     Table& operator=(const Table&) = delete;
 
     // Opens the table file, creating it with `def` when it does not exist (when `create` is true).
-    // The secondary indexes of `def` are (re)created on every open. nullopt-like nullptr and an
-    // error text on failure.
+    // The secondary indexes of `def` are (re)created on every open. A file that may not be
+    // changed (no write permission on it or its folder) is opened as openReadOnly does. nullptr
+    // and an error text on failure.
     static std::unique_ptr<Table> open(const std::filesystem::path& file, const TableDef& def,
                                        bool create, std::string* error = nullptr);
     // Opens an existing table file for reading only: the file is not changed in any way (no
-    // journal switch, no index created); every write is refused.
+    // journal switch, no index created, nothing made beside it in a folder that may not be
+    // written); every write is refused with an error text.
     static std::unique_ptr<Table> openReadOnly(const std::filesystem::path& file,
                                                const TableDef& def, std::string* error = nullptr);
     // Creates an empty table file at `target` with the field and index definitions of `source`.
@@ -134,6 +136,8 @@ class Table {
   private:
     Table(sqlite3* db, std::filesystem::path file, TableDef def);
     bool exec(const std::string& sql);
+    // True, with lastError(), when the table is read-only.
+    bool refuseWrite();
     std::string orderColumn() const;
     bool loadRow(sqlite3_stmt* st);
     bool moveTo(const char* where, const char* order, bool forward);

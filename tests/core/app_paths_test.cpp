@@ -1,4 +1,6 @@
-// The user's client tables are copies of the shipped ones, made once and never replaced.
+// The user's client tables, reading tables and editable files are copies of the shipped ones,
+// made once and never replaced; without a user data folder everything stays in the application
+// folder.
 
 #include "core/app_paths.h"
 
@@ -7,6 +9,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <optional>
 
 #include "support/temp_dir.h"
 
@@ -79,6 +82,111 @@ TEST_F(UserTablesTest, NoShippedFolderMeansNothingToCopy) {
     const AppPaths paths(app, {}, user);
     EXPECT_TRUE(paths.prepareUserTables());
     EXPECT_TRUE(fs::is_directory(user));
+}
+
+// The reading tables of bun/, tengen.db and QrekiTaiwan.txt are edited in the windows, so an
+// installed program reads and writes the user's copies.
+class UserFilesTest : public ::testing::Test {
+  protected:
+    TempDir dir;
+    fs::path app = dir.path() / "app";
+    fs::path data = dir.path() / "data" / "suimei";
+
+    void SetUp() override {
+        fs::create_directories(app / "bun");
+        dir.write("app/bun/kanteibun1.db", "passages");
+        dir.write("app/bun/sixty.DB", "sixty pillars");
+        dir.write("app/bun/kouun.db-wal", "a journal left by a run");
+        dir.write("app/bun/kouun.db.part", "half a copy");
+        dir.write("app/bun/kar6.txt", "a reading text");
+        dir.write("app/tengen.db", "conception days");
+        dir.write("app/QrekiTaiwan.txt", "taiwan");
+        dir.write("app/kisobun.rtf", "shipped text");
+    }
+};
+
+TEST_F(UserFilesTest, EditableFilesAreCopiedOnceAndThenUsedFromTheUserFolder) {
+    dir.write("data/suimei/tengen.db", "my own conception days");
+    const AppPaths paths(app, {}, data / "jinmei", data);
+    std::string error;
+    ASSERT_TRUE(paths.prepareUserFiles(&error)) << error;
+    EXPECT_EQ(readAll(data / "bun" / "kanteibun1.db"), "passages");
+    EXPECT_EQ(readAll(data / "bun" / "sixty.DB"), "sixty pillars");
+    EXPECT_FALSE(fs::exists(data / "bun" / "kouun.db-wal"));
+    EXPECT_FALSE(fs::exists(data / "bun" / "kouun.db.part"));
+    EXPECT_FALSE(fs::exists(data / "bun" / "kar6.txt"));
+    EXPECT_EQ(readAll(data / "tengen.db"), "my own conception days");
+    EXPECT_EQ(readAll(data / "QrekiTaiwan.txt"), "taiwan");
+
+    EXPECT_EQ(paths.bunDir(), data / "bun");
+    EXPECT_EQ(paths.file("tengen.db"), data / "tengen.db");
+    EXPECT_EQ(paths.file("QrekiTaiwan.txt"), data / "QrekiTaiwan.txt");
+    EXPECT_EQ(paths.file("kisobun.rtf"), app / "kisobun.rtf");
+    EXPECT_FALSE(fs::exists(data / "kisobun.rtf"));
+}
+
+TEST_F(UserFilesTest, WithoutAUserFolderTheApplicationFolderHoldsThem) {
+    const AppPaths paths(app);
+    EXPECT_TRUE(paths.prepareUserFiles());
+    EXPECT_EQ(paths.bunDir(), app / "bun");
+    EXPECT_EQ(paths.file("tengen.db"), app / "tengen.db");
+    EXPECT_FALSE(fs::exists(dir.path() / "data"));
+}
+
+// No copy could be made: the shipped files are read where they are rather than an empty table
+// being created in their place.
+TEST_F(UserFilesTest, AFileThatCouldNotBeCopiedIsReadFromTheApplicationFolder) {
+    dir.write("data", "a file where the folder should be");
+    const AppPaths paths(app, {}, {}, data);
+    std::string error;
+    EXPECT_FALSE(paths.prepareUserFiles(&error));
+    EXPECT_NE(error.find("bun"), std::string::npos) << error;
+    EXPECT_EQ(paths.bunDir(), app / "bun");
+    EXPECT_EQ(paths.file("tengen.db"), app / "tengen.db");
+}
+
+TEST_F(UserFilesTest, AnEditableFileNeverShippedIsMadeInTheUserFolder) {
+    fs::remove(app / "QrekiTaiwan.txt");
+    const AppPaths paths(app, {}, {}, data);
+    ASSERT_TRUE(paths.prepareUserFiles());
+    EXPECT_EQ(paths.file("QrekiTaiwan.txt"), data / "QrekiTaiwan.txt");
+}
+
+// Sets an environment variable (unsets it for nullptr) and puts back what it was.
+class ScopedEnv {
+  public:
+    ScopedEnv(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name)) saved_ = old;
+        set(value);
+    }
+    ~ScopedEnv() { set(saved_ ? saved_->c_str() : nullptr); }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+    void set(const char* value) {
+        if (value) {
+            ::setenv(name_, value, 1);
+        } else {
+            ::unsetenv(name_);
+        }
+    }
+
+  private:
+    const char* name_;
+    std::optional<std::string> saved_;
+};
+
+// The settings are the user's: $XDG_CONFIG_HOME/suimei, else ~/.config/suimei.
+TEST(AppPathsTest, TheSettingsFileIsInTheUsersConfigFolder) {
+    TempDir dir;
+    const ScopedEnv app("SUIMEI_HOME", (dir.path() / "app").c_str());
+    const ScopedEnv ini("SUIMEI_INI", nullptr);
+    ScopedEnv config("XDG_CONFIG_HOME", (dir.path() / "config").c_str());
+    const ScopedEnv home("HOME", (dir.path() / "home").c_str());
+    EXPECT_EQ(AppPaths::fromEnvironment().iniFile(),
+              dir.path() / "config" / "suimei" / "vorrin80.ini");
+    config.set(nullptr);
+    EXPECT_EQ(AppPaths::fromEnvironment().iniFile(),
+              dir.path() / "home" / ".config" / "suimei" / "vorrin80.ini");
 }
 
 // A build's programs run from their staged folder, so the client tables stay next to them.

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+#include <set>
+
 #include "support/temp_dir.h"
 
 namespace suimei {
@@ -198,6 +202,103 @@ TEST(TableStore, MissingOrForeignFilesFailCleanly) {
     EXPECT_NE(error.find("none.db"), std::string::npos);
     const auto junk = dir.write("junk.db", "this is not a database at all, just text");
     EXPECT_FALSE(Table::open(junk, peopleDef(), false, &error));
+}
+
+namespace fs = std::filesystem;
+
+std::set<std::string> entriesOf(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const auto& e : fs::directory_iterator(folder)) names.insert(e.path().filename().string());
+    return names;
+}
+
+std::string bytesOf(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// A table shipped in an installed folder: neither the file nor its folder may be written. It is
+// read where it lies, refuses every write with a message, and nothing beside it appears (the
+// file was made in WAL mode, whose readers otherwise want a shared-memory file next to it). The
+// permissions, not the user, decide, so this holds when the tests run as root.
+class ReadOnlyTableTest : public ::testing::Test {
+  protected:
+    testing::TempDir dir;
+    fs::path folder = dir.path() / "bun";
+    fs::path file = folder / "人名DB.db";
+    std::string before;
+
+    void SetUp() override {
+        {
+            auto t = Table::open(file, peopleDef(), true);
+            ASSERT_TRUE(t);
+            add(*t, "bob", "1980/01/01");
+            add(*t, "Alice", "1990/05/05");
+        }
+        before = bytesOf(file);
+        fs::permissions(file, fs::perms::owner_read | fs::perms::group_read);
+        fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+    }
+    void TearDown() override {
+        fs::permissions(folder, fs::perms::owner_all);
+        EXPECT_EQ(entriesOf(folder), std::set<std::string>{"人名DB.db"});
+        EXPECT_EQ(bytesOf(file), before);
+    }
+};
+
+TEST_F(ReadOnlyTableTest, OpenForWritingReadsItWhereItLiesAndRefusesWrites) {
+    std::string error;
+    auto t = Table::open(file, peopleDef(), true, &error);
+    ASSERT_TRUE(t) << error;
+    EXPECT_TRUE(t->readOnly());
+    EXPECT_EQ(t->recordCount(), 2);
+    ASSERT_TRUE(t->setActiveIndex("simei"));
+    EXPECT_EQ(namesInOrder(*t), (std::vector<std::string>{"Alice", "bob"}));
+
+    ASSERT_TRUE(t->first());
+    ASSERT_TRUE(t->setField("氏名", "changed"));
+    EXPECT_FALSE(t->post());
+    EXPECT_NE(t->lastError().find("読み取り専用"), std::string::npos) << t->lastError();
+    EXPECT_NE(t->lastError().find("人名DB.db"), std::string::npos) << t->lastError();
+    t->cancel();
+    EXPECT_EQ(t->field("氏名"), "Alice");
+
+    t->append();
+    t->setField("氏名", "new");
+    EXPECT_FALSE(t->post());
+    t->cancel();
+    ASSERT_TRUE(t->first());
+    EXPECT_FALSE(t->deleteCurrent());
+    EXPECT_FALSE(t->emptyTable());
+    Table::Batch batch(*t);
+    EXPECT_FALSE(batch.active());
+    EXPECT_EQ(t->recordCount(), 2);
+}
+
+TEST_F(ReadOnlyTableTest, OpenForReadingNeedsNothingBesideTheFile) {
+    std::string error;
+    auto t = Table::openReadOnly(file, peopleDef(), &error);
+    ASSERT_TRUE(t) << error;
+    ASSERT_TRUE(t->first());
+    EXPECT_EQ(t->field("氏名"), "bob");
+    ASSERT_TRUE(t->next());
+    EXPECT_EQ(t->field("氏名"), "Alice");
+    EXPECT_FALSE(t->next());
+}
+
+// A name with the characters a SQLite URI gives a meaning to is still the file's own name.
+TEST(TableStore, ReadOnlyOpenTakesAnyFileName) {
+    testing::TempDir dir;
+    const auto file = dir.path() / "50% #1?.db";
+    {
+        auto t = Table::open(file, peopleDef(), true);
+        ASSERT_TRUE(t);
+        add(*t, "x", "");
+    }
+    std::string error;
+    auto t = Table::openReadOnly(file, peopleDef(), &error);
+    ASSERT_TRUE(t) << error;
+    EXPECT_EQ(t->recordCount(), 1);
 }
 
 }  // namespace
