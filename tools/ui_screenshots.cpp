@@ -241,6 +241,22 @@ int main(int argc, char** argv) {
         shown->hide();
     }
 
+    // A birth 29 minutes from the 丑 hour: the line under the chart and the candidate charts.
+    window.notebook()->setCurrentIndex(0);
+    window.findChild<QLineEdit*>("birthday")->setText("2000/1/1");
+    window.findChild<QComboBox*>("timeb")->setCurrentIndex(0);
+    window.okbtnClick();
+    window.notebook()->setCurrentIndex(1);
+    ok &= save(window, out, "main_chart_near_boundary.png");
+    window.registry().open("ambiguitybtn");
+    if (QWidget* candidates = window.findChild<QWidget*>("AmbiguityWindow")) {
+        ok &= save(*candidates, out, "ambiguity_window.png");
+        candidates->close();
+    } else {
+        std::printf("FAILED to open the candidate charts\n");
+        ok = false;
+    }
+
     // The same chart with an unknown hour and the pictures off.
     AppraisalDisplay noHour = sampleDisplay();
     suimei::PillarCell& hour = noHour.columns[suimei::kHourColumn];

@@ -407,9 +407,10 @@ QWidget* ChartPage::buildFactsGroup() {
     ambiguitylbl_->hide();
     ambiguitybtn_->hide();
     connect(ambiguitybtn_, &QPushButton::clicked, this, &ChartPage::ambiguityComparisonRequested);
-    grid->addWidget(ambiguitylbl_, 8, 0, 1, 2);
-    grid->addWidget(ambiguitybtn_, 8, 2);
-    grid->setRowStretch(9, 1);
+    // The line takes the whole width (its minutes must not be cut off), the button the row below.
+    grid->addWidget(ambiguitylbl_, 8, 0, 1, 3);
+    grid->addWidget(ambiguitybtn_, 9, 0, 1, 3, Qt::AlignLeft);
+    grid->setRowStretch(10, 1);
     return group;
 }
 

@@ -23,6 +23,9 @@ Ttokufrm::Ttokufrm(const Tmandata& chart, std::function<bool()> openDocumentPrin
       openDocumentPrint_(std::move(openDocumentPrint)),
       notifier_(notifier) {
     setObjectName(QStringLiteral("Ttokufrm"));
+    // Made when the desktop starts, long before it is opened: a window of its own, or it would be
+    // shown inside the main window as soon as that appears.
+    setWindowFlag(Qt::Window, true);
     setWindowTitle(qs(kTokushuStarsCaption));
     auto* layout = new QVBoxLayout(this);
 

@@ -276,6 +276,13 @@ TEST_F(StarIllnessInstall, TheDesktopAttachesBothWindows) {
     installSubsystems(mainWindow, backend, bench);
     EXPECT_TRUE(mainWindow.registry().hasOpener("tokubtn"));
     EXPECT_TRUE(mainWindow.registry().hasOpener("byoukibtn"));
+    // The star window is made at once but stays out of sight when the main window appears.
+    mainWindow.show();
+    auto* stars = mainWindow.findChild<Ttokufrm*>();
+    ASSERT_NE(stars, nullptr);
+    EXPECT_TRUE(stars->isWindow());
+    EXPECT_FALSE(stars->isVisible());
+    mainWindow.hide();
 }
 
 }  // namespace
