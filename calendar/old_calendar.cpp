@@ -2,6 +2,9 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <memory>
+#include <mutex>
+#include <unordered_map>
 
 #include "calendar/old_calendar_astronomy.h"
 #include "calendar/types.h"
@@ -179,30 +182,57 @@ OldCalendarDate oldCalendarDate(int year, int month, int day, const TaiwanTable*
     return out;
 }
 
-TQrekiMod::TQrekiMod() : mansion27_(kMansion27Table), mansion28_(kMansion28Table) {}
+namespace {
 
-const OldCalendarDate& TQrekiMod::japaneseConversion(int year, int month, int day) {
-    // A batch of clients meets the same years again and again; a conversion costs dozens of lunar
-    // and solar positions, a lookup none. Each day is converted exactly as on its own, so the
-    // result never depends on which dates were asked for before.
-    constexpr std::size_t kMaxYears = 512;
-    auto it = conversions_.find(year);
-    if (it == conversions_.end()) {
-        if (conversions_.size() >= kMaxYears) conversions_.clear();
-        it = conversions_.emplace(year, std::make_unique<YearConversions>()).first;
+// Japanese conversions kept for the life of the process and shared by every thread. A batch meets
+// the same days again and again, and a conversion costs dozens of lunar and solar positions; with
+// the days shared, a batch on several cores works each day once, whichever worker meets it first.
+// Each day is converted exactly as on its own, so what is kept never depends on which dates were
+// asked for before, or by which thread.
+class KeptConversions {
+  public:
+    OldCalendarDate get(int year, int month, int day) {
+        const auto index = static_cast<std::size_t>(31 * (month - 1) + day - 1);
+        {
+            const std::lock_guard lock(mutex_);
+            if (const auto it = years_.find(year); it != years_.end() && (*it->second)[index]) {
+                return *(*it->second)[index];
+            }
+        }
+        OldCalendarDate date = oldCalendarDate(year, month, day);
+        const std::lock_guard lock(mutex_);
+        auto it = years_.find(year);
+        if (it == years_.end()) {
+            if (years_.size() >= kMaxYears) years_.clear();
+            it = years_.emplace(year, std::make_unique<YearDays>()).first;
+        }
+        (*it->second)[index] = date;
+        return date;
     }
-    std::optional<OldCalendarDate>& slot =
-        (*it->second)[static_cast<std::size_t>(31 * (month - 1) + day - 1)];
-    if (!slot) slot = oldCalendarDate(year, month, day);
-    return *slot;
+
+  private:
+    static constexpr std::size_t kMaxYears = 512;
+    // The days of one year: index 31(month-1) + day-1.
+    using YearDays = std::array<std::optional<OldCalendarDate>, 12 * 31>;
+    std::mutex mutex_;
+    std::unordered_map<int, std::unique_ptr<YearDays>> years_;
+};
+
+KeptConversions& keptConversions() {
+    static KeptConversions kept;
+    return kept;
 }
+
+}  // namespace
+
+TQrekiMod::TQrekiMod() : mansion27_(kMansion27Table), mansion28_(kMansion28Table) {}
 
 OldCalendarDate TQrekiMod::convertToOldCalendar(int year, int month, int day,
                                                 OldCalendarVariant variant) {
     if (!isConvertibleDate(year, month, day)) return {};
     OldCalendarDate date = variant == OldCalendarVariant::Taiwan
                                ? oldCalendarDate(year, month, day, &taiwan_)
-                               : japaneseConversion(year, month, day);
+                               : keptConversions().get(year, month, day);
     if (date.leapFlag == 0) return date;
     if (termsYear_ != year || termsAstronomy_ != astronomy_) {
         fillSolarTermTable(year, terms_, astronomy_);

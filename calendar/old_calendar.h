@@ -3,11 +3,9 @@
 // flag, the day's 六曜 and sexagenary name, the moon's age and phase, and the lunar mansions (宿).
 
 #include <array>
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 
 #include "calendar/old_calendar_solar_terms.h"
 #include "calendar/solar_term_table.h"
@@ -86,16 +84,10 @@ class TQrekiMod {
     const MansionTable& mansion28Table() const { return mansion28_; }
 
   private:
-    // Japanese conversions of the days of a year, each worked out the first time it is asked
-    // for: index 31(month-1) + day-1.
-    using YearConversions = std::array<std::optional<OldCalendarDate>, 12 * 31>;
-    const OldCalendarDate& japaneseConversion(int year, int month, int day);
-
     SolarTermTable terms_;
     int termsYear_ = 0;
     Astronomy astronomy_ = Astronomy::Described;
     Astronomy termsAstronomy_ = Astronomy::Described;
-    std::unordered_map<int, std::unique_ptr<YearConversions>> conversions_;
     TaiwanTable taiwan_;
     MansionTable mansion27_{};
     MansionTable mansion28_{};

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <mutex>
 #include <unordered_map>
 
 #include "calendar/types.h"
@@ -84,14 +85,20 @@ int monthTermLongitude(int month) {
 MonthEntry findMonthEntry(int year, int month, Astronomy astronomy) {
     if (month < 1 || month > 12) return {};
     // Every birth asks for the entries of three months; a batch asks for the same months again
-    // and again. The search is a pure function of the month, so it is done once per thread.
+    // and again, from every worker. The search is a pure function of the month and the astronomy,
+    // so it is done once for the process.
     constexpr std::size_t kMaxMonths = 1 << 14;
-    thread_local std::unordered_map<long long, MonthEntry> found;
+    static std::mutex mutex;
+    static std::unordered_map<long long, MonthEntry> found;
     const long long key =
         (static_cast<long long>(year) * 16 + month) * 2 + (astronomy == Astronomy::Precise ? 1 : 0);
-    if (const auto it = found.find(key); it != found.end()) return it->second;
-    if (found.size() >= kMaxMonths) found.clear();
+    {
+        const std::lock_guard lock(mutex);
+        if (const auto it = found.find(key); it != found.end()) return it->second;
+    }
     const MonthEntry entry = findLongitudeEntry(year, month, monthTermLongitude(month), astronomy);
+    const std::lock_guard lock(mutex);
+    if (found.size() >= kMaxMonths) found.clear();
     found.emplace(key, entry);
     return entry;
 }
