@@ -185,8 +185,6 @@ class AppraisalRunner {
     const SolarFacts& solarFacts() const { return *facts_; }
     const OldCalendarDate& oldCalendarDate() const { return *oldDate_; }
     const NineStarKi& nineStars() const { return *stars_; }
-    // The astronomy of the last completed run (described before the first).
-    Astronomy astronomy() const { return input_.astronomy; }
     // The input of the last completed run, and the JST birth moment it worked from (after any
     // summer-time correction; for an unknown time the moment of the inferred hour).
     const AppraisalInput& lastInput() const { return input_; }

@@ -35,7 +35,7 @@ void writeRunJson(std::string& out, const AppraisalRunner& runner, Extra extra) 
     solarFacts(w.key("solarFacts"), runner.solarFacts());
     oldCalendar(w.key("oldCalendar"), runner.oldCalendarDate());
     display(w.key("display"), runner.display());
-    w.member("astronomy", astronomyName(runner.astronomy()));
+    w.member("astronomy", astronomyName(runner.lastInput().astronomy));
     w.key("summerTime");
     w.beginObject();
     w.member("inPeriod", runner.display().bornInSummerTime);
@@ -122,8 +122,7 @@ int runAppraise(const Args& args) {
     if (args.has("json")) {
         std::string out;
         writeRunJson(out, runner, [&](JsonWriter& w) {
-            w.key("ambiguity");
-            w.raw(ambiguityJson(ambiguity, candidateCharts(runner, ambiguity)).dump());
+            ambiguityObject(w.key("ambiguity"), ambiguity, candidateCharts(runner, ambiguity));
         });
         std::fwrite(out.data(), 1, out.size(), stdout);
     } else {
@@ -192,8 +191,7 @@ bool appraiseRecord(const CsvRecord& rec, const BatchOptions& options, Appraisal
         writeRunJson(out, runner, [&](JsonWriter& w) {
             w.member("line", lineNo);
             if (options.ambiguousOnly) {
-                w.key("ambiguity");
-                w.raw(ambiguityJson(ambiguity, candidateCharts(runner, ambiguity)).dump());
+                ambiguityObject(w.key("ambiguity"), ambiguity, candidateCharts(runner, ambiguity));
             }
         });
     } else {

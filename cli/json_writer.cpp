@@ -165,9 +165,4 @@ void JsonWriter::null() {
     out_ += "null";
 }
 
-void JsonWriter::raw(std::string_view json) {
-    separate();
-    out_ += json;
-}
-
 }  // namespace suimei::cli

@@ -32,8 +32,6 @@ class JsonWriter {
     void value(long long number);
     void value(double number);
     void null();
-    // Text that is already JSON (an object made elsewhere), written as one value.
-    void raw(std::string_view json);
 
     // key(name) followed by value(v).
     template <typename T>

@@ -81,7 +81,9 @@ TEST(JsonWriter, NestingPlacesEveryComma) {
         w.beginArray();
         w.value("in");
         w.endArray();
-        w.raw("{\"r\":2}");
+        w.beginObject();
+        w.member("r", 2);
+        w.endObject();
         w.endArray();
         const std::array<int, 4> slots = {0, 7, 8, 9};
         w.key("e");
